@@ -1,0 +1,68 @@
+// The calendar programs' February rules, and the date they all reach,
+// against the C++ library's own civil calendar.
+#include "run.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+
+// Each program's source is compiled in here whole, main renamed, so that
+// its helpers are tested as they are.
+#define main month_walk_main
+#include "calendar/month-walk.cpp"
+#undef main
+#define main day_step_main
+#include "calendar/day-step.cpp"
+#undef main
+
+namespace {
+
+using namespace std::chrono;
+
+TEST(FebruaryLength, FollowsTheGregorianRuleForAnySignOfYear)
+{
+	const struct {
+		int year, days;
+	} cases[] = {
+		{1792, 29}, {1796, 29}, {2000, 29}, {0, 29}, {-4, 29}, {-400, 29},
+		{1791, 28}, {1799, 28}, {1800, 28}, {1900, 28}, {2100, 28},
+		{-100, 28}, {1, 28}, {-1, 28},
+	};
+	for (const auto &c : cases) {
+		EXPECT_EQ(rn(c.year), c.days) << c.year;
+		EXPECT_EQ(ifleapyear(c.year), c.days) << c.year;
+	}
+}
+
+TEST(FebruaryLength, AgreesWithChronoOverEveryYearItKnows)
+{
+	for (int y = int(year::min()); y <= int(year::max()); ++y) {
+		int days = year{y}.is_leap() ? 29 : 28;
+		ASSERT_EQ(rn(y), days) << y;
+		ASSERT_EQ(ifleapyear(y), days) << y;
+	}
+}
+
+std::string format(const char *fmt, const year_month_day &date)
+{
+	char buf[64];
+	std::snprintf(buf, sizeof buf, fmt, int(date.year()),
+	              unsigned(date.month()), unsigned(date.day()));
+	return buf;
+}
+
+// Day 1 of the count is 30 April 1777 and day 5343 is 15 December 1791;
+// all three programs name day 8113.
+TEST(CalendarPrograms, NameTheDateThatChronoReckonsForDay8113)
+{
+	const year_month_day day8113{sys_days{1777y / April / 30} + days{8113 - 1}};
+	ASSERT_EQ(day8113, year_month_day{sys_days{1791y / December / 15} + days{8113 - 5343}});
+
+	EXPECT_EQ(run(program("month-walk")).out,
+	          format("%d\xe5\xb9\xb4%u\xe6\x9c\x88%u\xe6\x97\xa5", day8113));
+	EXPECT_EQ(run(program("day-step")).out, format("%d-%u-%u \n", day8113));
+	EXPECT_EQ(run(program("day-step-padded")).out, format("%d-%02u-%02u", day8113));
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+// Every program as a user meets it: the exact bytes it writes, its exit
+// status, and what it does when its answer cannot be written.
+#include "run.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ostream>
+
+namespace {
+
+struct Answer {
+	const char *name;
+	std::string bytes;
+};
+
+void PrintTo(const Answer &a, std::ostream *os) { *os << a.name; }
+
+// Non-ASCII text is spelled in bytes: 年 e5 b9 b4, 月 e6 9c 88, 日 e6 97 a5.
+const Answer answers[] = {
+	{"month-walk", "1799\xe5\xb9\xb4" "7\xe6\x9c\x88" "16\xe6\x97\xa5"},
+	{"day-step", "1799-7-16 \n"},
+	{"day-step-padded", "1799-07-16"},
+	{"grid-paths", "35"},
+};
+
+class Program : public testing::TestWithParam<Answer> {};
+
+TEST_P(Program, WritesExactlyItsAnswerAndExitsZero)
+{
+	Outcome o = run(program(GetParam().name));
+	EXPECT_EQ(o.out, GetParam().bytes);
+	EXPECT_EQ(o.err, "");
+	EXPECT_EQ(o.status, 0);
+}
+
+TEST_P(Program, IgnoresArgumentsStdinAndEnvironment)
+{
+	const std::vector<std::string> gbk = {"LANG=zh_CN.GBK", "LC_ALL=zh_CN.GB18030"};
+	const Launch launches[] = {
+		{{"--help", "-v", "8113", ""}, std::nullopt, false, Stdout::pipe},
+		{{}, std::nullopt, true, Stdout::pipe},
+		{{}, gbk, false, Stdout::pipe},
+		{{}, std::vector<std::string>{}, false, Stdout::pipe},
+	};
+	for (const Launch &how : launches) {
+		Outcome o = run(program(GetParam().name), how);
+		EXPECT_EQ(o.out, GetParam().bytes);
+		EXPECT_EQ(o.status, 0);
+	}
+}
+
+// A program whose one job is to print must not claim success when nothing
+// got out: it says why on stderr and exits 1.
+TEST_P(Program, ReportsAnUnwritableStdoutAndExitsOne)
+{
+	const struct {
+		Stdout out;
+		int error;
+	} cases[] = {{Stdout::full_device, ENOSPC}, {Stdout::closed, EBADF}};
+	for (const auto &c : cases) {
+		Launch how;
+		how.out = c.out;
+		Outcome o = run(program(GetParam().name), how);
+		EXPECT_EQ(o.err, std::string(GetParam().name) + ": write error: " +
+		                     std::strerror(c.error) + "\n");
+		EXPECT_EQ(o.status, 1);
+	}
+}
+
+INSTANTIATE_TEST_SUITE_P(All, Program, testing::ValuesIn(answers),
+	[](const testing::TestParamInfo<Answer> &i) {
+		std::string n = i.param.name;
+		for (char &c : n)
+			if (c == '-')
+				c = '_';
+		return n;
+	});
+
+} // namespace

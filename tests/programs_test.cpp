@@ -1,5 +1,6 @@
 // Every program as a user meets it: the exact bytes it writes, its exit
 // status, and what it does when its answer cannot be written.
+#include "gbk.h"
 #include "run.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +18,28 @@ struct Answer {
 
 void PrintTo(const Answer &a, std::ostream *os) { *os << a.name; }
 
+// 9088 loses 282 upside down; each of these partners earns 840.
+std::string price_tag_lines()
+{
+	std::string lines;
+	for (const char *partner : {"1061", "2062", "5065", "6069", "8068", "9066"})
+		lines += std::string(gbk_loss) + "9088" + gbk_gain + partner + "\n";
+	return lines;
+}
+
 // Non-ASCII text is spelled in bytes: 年 e5 b9 b4, 月 e6 9c 88, 日 e6 97 a5.
 const Answer answers[] = {
 	{"month-walk", "1799\xe5\xb9\xb4" "7\xe6\x9c\x88" "16\xe6\x97\xa5"},
 	{"day-step", "1799-7-16 \n"},
 	{"day-step-padded", "1799-07-16"},
+	{"price-tags", price_tag_lines()},
+	{"price-tag-first", "9088"},
+	{"square-digits", "203879\n639172\n"},
+	{"digit-product", "142"},
+	{"digit-product-full", "142"},
 	{"grid-paths", "35"},
 };
+
 
 class Program : public testing::TestWithParam<Answer> {};
 

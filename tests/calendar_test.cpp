@@ -20,21 +20,8 @@ namespace {
 
 using namespace std::chrono;
 
-TEST(FebruaryLength, FollowsTheGregorianRuleForAnySignOfYear)
-{
-	const struct {
-		int year, days;
-	} cases[] = {
-		{1792, 29}, {1796, 29}, {2000, 29}, {0, 29}, {-4, 29}, {-400, 29},
-		{1791, 28}, {1799, 28}, {1800, 28}, {1900, 28}, {2100, 28},
-		{-100, 28}, {1, 28}, {-1, 28},
-	};
-	for (const auto &c : cases) {
-		EXPECT_EQ(rn(c.year), c.days) << c.year;
-		EXPECT_EQ(ifleapyear(c.year), c.days) << c.year;
-	}
-}
-
+// 0, -4 and -400 are leap years and -100 is not: chrono's years cover both
+// signs, and the remainder of signed division must agree with it.
 TEST(FebruaryLength, AgreesWithChronoOverEveryYearItKnows)
 {
 	for (int y = int(year::min()); y <= int(year::max()); ++y) {

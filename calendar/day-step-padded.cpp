@@ -17,9 +17,7 @@ int main()
 	while (steps != 0) {
 		if (year % 400 == 0)
 			length[1] = 29;
-		else if (year % 4 != 0)
-			length[1] = 28;
-		else if (year % 100 == 0)
+		else if (year % 4 != 0 || year % 100 == 0)
 			length[1] = 28;
 		else
 			length[1] = 29;

@@ -29,13 +29,12 @@ int main()
 	// target or the year has ended.
 	for (int pass = 1; pass <= 8; ++pass) {
 		for (;;) {
+			daynum += days(month);
 			if (month == 12) {
-				daynum += 31;
 				month = 1;
 				++year;
 				break;
 			}
-			daynum += days(month);
 			++month;
 			if (target - daynum < days(month))
 				break;

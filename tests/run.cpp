@@ -7,6 +7,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -60,11 +63,23 @@ void drain(int outfd, std::string &out, int errfd, std::string &err)
 
 std::string program(const std::string &name)
 {
-	return std::string(PROGRAM_DIR) + "/" + name;
+	if (const char *dir = std::getenv("RECKONINGS_BINDIR"))
+		return std::string(dir) + "/" + name;
+	std::istringstream built(PROGRAMS);
+	for (std::string path; std::getline(built, path, ':');)
+		if (path.size() > name.size() && path.compare(path.size() - name.size() - 1,
+		                                              std::string::npos, "/" + name) == 0)
+			return path;
+	throw std::invalid_argument("no program named " + name);
 }
 
 Outcome run(const std::string &path, const Launch &how)
 {
+	// A program that cannot run is the test's failure, named as such: under
+	// an emulator, posix_spawn would report it as started, exiting 127.
+	if (access(path.c_str(), X_OK) != 0)
+		throw std::system_error(errno, std::generic_category(), "cannot run " + path);
+
 	int outp[2] = {-1, -1}, errp[2];
 	if (how.out == Stdout::pipe && pipe2(outp, O_CLOEXEC) != 0)
 		throw std::system_error(errno, std::generic_category(), "pipe");
@@ -90,15 +105,21 @@ Outcome run(const std::string &path, const Launch &how)
 	}
 	check(posix_spawn_file_actions_adddup2(&fa, errp[1], 2), "stderr");
 
-	std::vector<std::string> argv{path};
+	// A cross build's program runs under its emulator, a command of the
+	// build machine given as words separated by blanks.
+	std::vector<std::string> argv;
+	std::istringstream emulator(EMULATOR);
+	for (std::string word; emulator >> word;)
+		argv.push_back(word);
+	argv.push_back(path);
 	argv.insert(argv.end(), how.args.begin(), how.args.end());
 	std::vector<std::string> envv = how.env.value_or(std::vector<std::string>{});
 	auto argp = pointers(argv);
 	auto envp = pointers(envv);
 
 	pid_t pid;
-	int rc = posix_spawn(&pid, path.c_str(), &fa, nullptr, argp.data(),
-	                     how.env ? envp.data() : environ);
+	int rc = posix_spawnp(&pid, argv[0].c_str(), &fa, nullptr, argp.data(),
+	                      how.env ? envp.data() : environ);
 	posix_spawn_file_actions_destroy(&fa);
 	if (outp[1] >= 0)
 		close(outp[1]);

@@ -1,4 +1,4 @@
-// Runs a built program as a child process and collects what it writes.
+// Runs a program as a child process and collects what it writes.
 #pragma once
 
 #include <optional>
@@ -22,7 +22,8 @@ struct Outcome {
 	int status = -1;  // exit status, or 128 + signal
 };
 
-// The path of the built program `name`.
+// The path of the program `name`: the one in $RECKONINGS_BINDIR where that
+// is set (an installed collection, say), else the build tree's.
 std::string program(const std::string& name);
 
 Outcome run(const std::string& path, const Launch& how = {});

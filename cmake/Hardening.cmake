@@ -1,0 +1,49 @@
+# Hardened as distributions harden their packages, each flag only where the
+# compiler and the target take it.  A distribution's own build passes every
+# flag itself and says so with the build type None: then the project adds
+# none of its own.
+string(TOUPPER "${CMAKE_BUILD_TYPE}" build_type)
+if(build_type STREQUAL "NONE")
+	return()
+endif()
+
+include(CheckCXXCompilerFlag)
+include(CheckLinkerFlag)
+include(CheckPIESupported)
+
+# These come before the user's own flags, which can thus still turn any of
+# them off.  Control-flow enforcement is a feature of x86 processors alone.
+set(hardening)
+foreach(flag -fstack-protector-strong -fstack-clash-protection -fcf-protection
+		-Wformat -Werror=format-security)
+	if(flag STREQUAL "-fcf-protection" AND
+	   NOT CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|amd64|AMD64|i[3-6]86)$")
+		continue()
+	endif()
+	string(MAKE_C_IDENTIFIER "CXX_ACCEPTS${flag}" accepted)
+	set(CMAKE_REQUIRED_FLAGS "${hardening}")
+	check_cxx_compiler_flag(${flag} ${accepted})
+	if(${accepted})
+		string(APPEND hardening " ${flag}")
+	endif()
+endforeach()
+unset(CMAKE_REQUIRED_FLAGS)
+string(STRIP "${hardening}" hardening)
+set(CMAKE_CXX_FLAGS "${hardening} ${CMAKE_CXX_FLAGS}")
+
+# Fortified libc calls need the optimizer, so only the configurations that
+# optimize get them, and only where the user has not chosen a level already.
+foreach(config DEBUG RELEASE RELWITHDEBINFO MINSIZEREL)
+	if(CMAKE_CXX_FLAGS_${config} MATCHES "(^| )-O([1-3gsz]|fast)?( |$)" AND
+	   NOT "${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${config}}" MATCHES "_FORTIFY_SOURCE")
+		string(APPEND CMAKE_CXX_FLAGS_${config} " -D_FORTIFY_SOURCE=2")
+	endif()
+endforeach()
+
+check_linker_flag(CXX "LINKER:-z,relro,-z,now" LINKER_ACCEPTS_RELRO_NOW)
+if(LINKER_ACCEPTS_RELRO_NOW)
+	set(CMAKE_EXE_LINKER_FLAGS "-Wl,-z,relro -Wl,-z,now ${CMAKE_EXE_LINKER_FLAGS}")
+endif()
+
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+check_pie_supported()

@@ -1,0 +1,49 @@
+# add_program(NAME DIR [ENCODING ENC] [MANPAGE PAGE]): the program NAME from
+# DIR/NAME.cpp, built into bin/ of the build tree and installed into bin/.
+# Its manual page is man/NAME.1, or man/PAGE.1 where one page serves
+# several programs.  ENCODING names the encoding of its output when that is
+# not UTF-8 (or ASCII).  Every program is listed in the global property
+# RECKONINGS_PROGRAMS, as NAME, and in RECKONINGS_PAGES, as NAME:PAGE.
+function(add_program name dir)
+	cmake_parse_arguments(PARSE_ARGV 2 arg "" "ENCODING;MANPAGE" "")
+	add_executable(${name} ${dir}/${name}.cpp)
+	set_target_properties(${name} PROPERTIES
+		RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+	install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+	# Stripped, a program keeps no note of the compiler that built it either.
+	# The path is the installed file's own, for a relative BINDIR or not.
+	install(CODE "
+		if(CMAKE_INSTALL_DO_STRIP)
+			set(bindir \"${CMAKE_INSTALL_BINDIR}\")
+			if(NOT IS_ABSOLUTE \"\${bindir}\")
+				set(bindir \"\${CMAKE_INSTALL_PREFIX}/\${bindir}\")
+			endif()
+			execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+				\"\$ENV{DESTDIR}\${bindir}/${name}\"
+				COMMAND_ERROR_IS_FATAL ANY)
+		endif()")
+
+	if(NOT arg_ENCODING)
+		set(arg_ENCODING UTF-8)
+	endif()
+	if(NOT arg_MANPAGE)
+		set(arg_MANPAGE ${name})
+	endif()
+	set_property(GLOBAL APPEND PROPERTY RECKONINGS_PROGRAMS ${name})
+	set_property(GLOBAL APPEND PROPERTY RECKONINGS_PAGES ${name}:${arg_MANPAGE})
+	set_property(GLOBAL APPEND PROPERTY RECKONINGS_ANSWERS
+		"${arg_ENCODING}:$<TARGET_FILE:${name}>")
+endfunction()
+
+# add_gzipped(FILE): FILE.gz beside FILE, a file of the build tree, built
+# by default and compressed as Debian keeps manual pages and changelogs: at
+# the best level, with no name or time stamp in it.
+function(add_gzipped file)
+	add_custom_command(OUTPUT ${file}.gz
+		COMMAND gzip -9nkf ${file}
+		DEPENDS ${file}
+		VERBATIM)
+	file(RELATIVE_PATH name ${PROJECT_BINARY_DIR} ${file}.gz)
+	string(MAKE_C_IDENTIFIER "${name}" name)
+	add_custom_target(${name} ALL DEPENDS ${file}.gz)
+endfunction()

@@ -1,7 +1,14 @@
 # Hardened as distributions harden their packages, each flag only where the
-# compiler and the target take it.  A distribution's own build passes every
-# flag itself and says so with the build type None: then the project adds
-# none of its own.
+# compiler and the target take it.
+
+# The programs are position-independent executables, where the toolchain
+# can make them, in every build.
+include(CheckPIESupported)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+check_pie_supported()
+
+# A distribution's own build passes every other flag itself, and says so
+# with the build type None: then the project adds none of its own.
 string(TOUPPER "${CMAKE_BUILD_TYPE}" build_type)
 if(build_type STREQUAL "NONE")
 	return()
@@ -9,7 +16,6 @@ endif()
 
 include(CheckCXXCompilerFlag)
 include(CheckLinkerFlag)
-include(CheckPIESupported)
 
 # These come before the user's own flags, which can thus still turn any of
 # them off.  Control-flow enforcement is a feature of x86 processors alone.
@@ -44,6 +50,3 @@ check_linker_flag(CXX "LINKER:-z,relro,-z,now" LINKER_ACCEPTS_RELRO_NOW)
 if(LINKER_ACCEPTS_RELRO_NOW)
 	set(CMAKE_EXE_LINKER_FLAGS "-Wl,-z,relro -Wl,-z,now ${CMAKE_EXE_LINKER_FLAGS}")
 endif()
-
-set(CMAKE_POSITION_INDEPENDENT_CODE ON)
-check_pie_supported()

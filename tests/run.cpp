@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <sstream>
 #include <stdexcept>
 #include <system_error>
@@ -67,8 +66,7 @@ std::string program(const std::string &name)
 		return std::string(dir) + "/" + name;
 	std::istringstream built(PROGRAMS);
 	for (std::string path; std::getline(built, path, ':');)
-		if (path.size() > name.size() && path.compare(path.size() - name.size() - 1,
-		                                              std::string::npos, "/" + name) == 0)
+		if (path.substr(path.rfind('/') + 1) == name)
 			return path;
 	throw std::invalid_argument("no program named " + name);
 }

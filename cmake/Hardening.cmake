@@ -19,6 +19,9 @@ include(CheckLinkerFlag)
 
 # These come before the user's own flags, which can thus still turn any of
 # them off.  Control-flow enforcement is a feature of x86 processors alone.
+# A flag that the compiler takes only with a warning that the target does
+# not support it (the stack protectors where the stack grows upwards, say)
+# does nothing, so warnings are errors for the check.
 set(hardening)
 foreach(flag -fstack-protector-strong -fstack-clash-protection -fcf-protection
 		-Wformat -Werror=format-security)
@@ -27,7 +30,7 @@ foreach(flag -fstack-protector-strong -fstack-clash-protection -fcf-protection
 		continue()
 	endif()
 	string(MAKE_C_IDENTIFIER "CXX_ACCEPTS${flag}" accepted)
-	set(CMAKE_REQUIRED_FLAGS "${hardening}")
+	set(CMAKE_REQUIRED_FLAGS "-Werror ${hardening}")
 	check_cxx_compiler_flag(${flag} ${accepted})
 	if(${accepted})
 		string(APPEND hardening " ${flag}")

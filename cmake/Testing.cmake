@@ -12,4 +12,6 @@ elseif(BUILD_TESTING AND NOT GTest_FOUND)
 	message(FATAL_ERROR "BUILD_TESTING is ON, but GoogleTest is not found "
 		"(on Debian, `bash tools/deps` installs it).")
 endif()
-include(CTest)
+# Tests only: CTest's dashboard targets (Nightly, Experimental and the
+# like) serve no purpose here.
+enable_testing()

@@ -13,9 +13,6 @@ function(run)
 	execute_process(COMMAND ${ARGN} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 
-run(chmod -R u=rwX,go=rX ${root})
-run(find ${root} -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +)
-
 # Installed-Size, in KiB, as dpkg-gencontrol counts it: a file its size
 # rounded up, and 1 for each folder (the top one too) and each link.
 set(size 1)
@@ -68,7 +65,10 @@ foreach(file ${files})
 	file(RELATIVE_PATH name ${root} ${file})
 	file(APPEND ${root}/DEBIAN/md5sums "${sum}  ${name}\n")
 endforeach()
-run(chmod -R u=rwX,go=rX ${root}/DEBIAN)
+
+# Modes and times as any builder makes them.
+run(chmod -R u=rwX,go=rX ${root})
+run(find ${root} -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +)
 
 set(deb ${out}/${CPACK_PACKAGE_NAME}_${CPACK_PACKAGE_VERSION}_${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}.deb)
 run(dpkg-deb --root-owner-group -Zgzip -z9 --build ${root} ${deb} OUTPUT_QUIET)

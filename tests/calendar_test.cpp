@@ -42,10 +42,10 @@ TEST(CalendarPrograms, NameTheDateThatChronoReckonsForDay8113)
 	const year_month_day day8113{sys_days{1777y / April / 30} + days{8113 - 1}};
 	ASSERT_EQ(day8113, year_month_day{sys_days{1791y / December / 15} + days{8113 - 5343}});
 
-	EXPECT_EQ(run(program("month-walk")).out,
+	EXPECT_EQ(run("month-walk").out,
 	          format("%d\xe5\xb9\xb4%u\xe6\x9c\x88%u\xe6\x97\xa5", day8113));
-	EXPECT_EQ(run(program("day-step")).out, format("%d-%u-%u \n", day8113));
-	EXPECT_EQ(run(program("day-step-padded")).out, format("%d-%02u-%02u", day8113));
+	EXPECT_EQ(run("day-step").out, format("%d-%u-%u \n", day8113));
+	EXPECT_EQ(run("day-step-padded").out, format("%d-%02u-%02u", day8113));
 }
 
 } // namespace

@@ -58,7 +58,7 @@ TEST(SquareDigits, ListsWhatADigitSetSearchFinds)
 	for (long long n = 100000; n <= 999999; ++n)
 		if (__builtin_popcount(digit_set(n)) == 6 && (digit_set(n) & digit_set(n * n)) == 0)
 			expected += std::to_string(n) + "\n";
-	EXPECT_EQ(run(program("square-digits")).out, expected);
+	EXPECT_EQ(run("square-digits").out, expected);
 }
 
 bool identity(int a, int b, int c, int d, int e)
@@ -90,8 +90,8 @@ TEST(DigitProduct, BothProgramsCountOnlySolutionsWithFiveDifferentDigits)
 	int distinct = solutions(digits, 0, one_to_nine, true);
 	EXPECT_EQ(any, 1007);
 	EXPECT_EQ(distinct, 142);
-	EXPECT_EQ(run(program("digit-product")).out, std::to_string(distinct));
-	EXPECT_EQ(run(program("digit-product-full")).out, std::to_string(distinct));
+	EXPECT_EQ(run("digit-product").out, std::to_string(distinct));
+	EXPECT_EQ(run("digit-product-full").out, std::to_string(distinct));
 }
 
 } // namespace

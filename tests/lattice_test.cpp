@@ -13,7 +13,7 @@ TEST(GridPaths, CountsEveryOrderOfItsSteps)
 	int paths = 0;
 	for (unsigned steps = 0; steps < 1u << 7; ++steps)
 		paths += std::bitset<7>(steps).count() == 3;
-	EXPECT_EQ(run(program("grid-paths")).out, std::to_string(paths));
+	EXPECT_EQ(run("grid-paths").out, std::to_string(paths));
 }
 
 } // namespace

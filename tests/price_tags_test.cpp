@@ -137,7 +137,7 @@ std::string gbk_to_utf8(std::string in)
 
 TEST(PriceTags, LinesReadAsChineseInGbk)
 {
-	std::string first = run(program("price-tags")).out.substr(0, 42);
+	std::string first = run("price-tags").out.substr(0, 42);
 	EXPECT_EQ(gbk_to_utf8(first), "赔200多的原价为9088，赚八百多的原价为1061\n");
 }
 
@@ -152,7 +152,7 @@ TEST(PriceTagFirst, PrintsTheFirstLosingPriceThatHasAPartner)
 			if (auto s = turn_reading(j); s && earns(*s - j) && *r - i + *s - j == 558)
 				first = std::to_string(i);
 	}
-	EXPECT_EQ(run(program("price-tag-first")).out, first);
+	EXPECT_EQ(run("price-tag-first").out, first);
 }
 
 } // namespace

@@ -1,29 +1,54 @@
-// Runs a program as a child process and collects what it writes.
+// Runs a program of the collection through the shell, as a user would, and
+// collects what it writes and how it exits.
 #pragma once
 
-#include <optional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
-#include <vector>
-
-// Where the child's standard output goes.
-enum class Stdout { pipe, full_device, closed };
-
-struct Launch {
-	std::vector<std::string> args;      // after the program name
-	// NAME=value entries; unset: the test's own environment.
-	std::optional<std::vector<std::string>> env;
-	bool close_stdin = false; // else stdin is /dev/null
-	Stdout out = Stdout::pipe;
-};
+#include <system_error>
 
 struct Outcome {
-	std::string out;  // standard output (Stdout::pipe only)
+	std::string out;  // standard output, unless `shell` sends it elsewhere
 	std::string err;  // standard error
 	int status = -1;  // exit status, or 128 + signal
 };
 
-// The path of the program `name`: the one in $RECKONINGS_BINDIR where that
-// is set (an installed collection, say), else the build tree's.
-std::string program(const std::string& name);
-
-Outcome run(const std::string& path, const Launch& how = {});
+// Runs the program `name` as `exec PREFIX PROGRAM SHELL` in sh, standard
+// input from /dev/null: SHELL holds arguments and redirections in the
+// shell's words (`-v ''`, `<&-`, `>/dev/full`), PREFIX a command to run it
+// under (`env -i`).  PROGRAM is the one in $RECKONINGS_BINDIR where that is
+// set (an installed collection, say), else the build tree's, under the
+// emulator of a cross build.
+inline Outcome run(const std::string &name, const std::string &shell = "",
+                   const std::string &prefix = "")
+{
+	const char *dir = std::getenv("RECKONINGS_BINDIR");
+	setenv("RECKONINGS_PROGRAM", ((dir ? dir : BINDIR) + ("/" + name)).c_str(), 1);
+	char err[] = "/tmp/reckonings-stderr.XXXXXX";
+	int fd = mkstemp(err);
+	if (fd < 0)
+		throw std::system_error(errno, std::generic_category(), err);
+	close(fd);
+	std::string command = "exec " + prefix + " " EMULATOR " \"$RECKONINGS_PROGRAM\" </dev/null 2>" +
+	                      err + " " + shell;
+	FILE *pipe = popen(command.c_str(), "r");
+	if (!pipe)
+		throw std::system_error(errno, std::generic_category(), command);
+	Outcome o;
+	char buf[4096];
+	for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
+		o.out.append(buf, n);
+	int ws = pclose(pipe);
+	o.status = WIFEXITED(ws) ? WEXITSTATUS(ws) : 128 + WTERMSIG(ws);
+	std::ostringstream said;
+	said << std::ifstream(err).rdbuf();
+	o.err = said.str();
+	unlink(err);
+	return o;
+}

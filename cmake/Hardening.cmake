@@ -18,17 +18,13 @@ include(CheckCXXCompilerFlag)
 include(CheckLinkerFlag)
 
 # These come before the user's own flags, which can thus still turn any of
-# them off.  Control-flow enforcement is a feature of x86 processors alone.
-# A flag that the compiler takes only with a warning that the target does
-# not support it (the stack protectors where the stack grows upwards, say)
-# does nothing, so warnings are errors for the check.
+# them off.  A flag that the compiler takes only with a warning that the
+# target does not support it (the stack protectors where the stack grows
+# upwards, say) does nothing, so warnings are errors for the check; the
+# compilers refuse control-flow enforcement outright but for x86.
 set(hardening)
 foreach(flag -fstack-protector-strong -fstack-clash-protection -fcf-protection
 		-Wformat -Werror=format-security)
-	if(flag STREQUAL "-fcf-protection" AND
-	   NOT CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|amd64|AMD64|i[3-6]86)$")
-		continue()
-	endif()
 	string(MAKE_C_IDENTIFIER "CXX_ACCEPTS${flag}" accepted)
 	set(CMAKE_REQUIRED_FLAGS "-Werror ${hardening}")
 	check_cxx_compiler_flag(${flag} ${accepted})
@@ -38,6 +34,7 @@ foreach(flag -fstack-protector-strong -fstack-clash-protection -fcf-protection
 endforeach()
 unset(CMAKE_REQUIRED_FLAGS)
 string(STRIP "${hardening}" hardening)
+set(RECKONINGS_HARDENING "${hardening}" CACHE INTERNAL "The hardening flags that the compiler takes")
 set(CMAKE_CXX_FLAGS "${hardening} ${CMAKE_CXX_FLAGS}")
 
 # Fortified libc calls need the optimizer, so only the configurations that

@@ -11,16 +11,12 @@ function(add_program name dir)
 		RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 	install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 	# Stripped, a program keeps no note of the compiler that built it either.
-	# The path is the installed file's own, for a relative BINDIR or not.
 	install(CODE "
 		if(CMAKE_INSTALL_DO_STRIP)
 			set(bindir \"${CMAKE_INSTALL_BINDIR}\")
-			if(NOT IS_ABSOLUTE \"\${bindir}\")
-				set(bindir \"\${CMAKE_INSTALL_PREFIX}/\${bindir}\")
-			endif()
+			cmake_path(ABSOLUTE_PATH bindir BASE_DIRECTORY \${CMAKE_INSTALL_PREFIX})
 			execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
-				\"\$ENV{DESTDIR}\${bindir}/${name}\"
-				COMMAND_ERROR_IS_FATAL ANY)
+				\"\$ENV{DESTDIR}\${bindir}/${name}\" COMMAND_ERROR_IS_FATAL ANY)
 		endif()")
 
 	if(NOT arg_ENCODING)

@@ -14,17 +14,15 @@
 #include <system_error>
 
 struct Outcome {
-	std::string out;  // standard output, unless `shell` sends it elsewhere
-	std::string err;  // standard error
-	int status = -1;  // exit status, or 128 + signal
+	std::string out, err;
+	int status = -1; // exit status, or 128 + signal
 };
 
-// Runs the program `name` as `exec PREFIX PROGRAM SHELL` in sh, standard
-// input from /dev/null: SHELL holds arguments and redirections in the
-// shell's words (`-v ''`, `<&-`, `>/dev/full`), PREFIX a command to run it
-// under (`env -i`).  PROGRAM is the one in $RECKONINGS_BINDIR where that is
-// set (an installed collection, say), else the build tree's, under the
-// emulator of a cross build.
+// Runs `exec PREFIX PROGRAM SHELL` in sh, standard input from /dev/null:
+// SHELL holds arguments and redirections in the shell's words (`-v ''`,
+// `<&-`, `>/dev/full`), PREFIX a command to run it under (`env -i`).
+// PROGRAM is `name` in $RECKONINGS_BINDIR where that is set (an installed
+// collection, say), else the build tree's, under a cross build's emulator.
 inline Outcome run(const std::string &name, const std::string &shell = "",
                    const std::string &prefix = "")
 {

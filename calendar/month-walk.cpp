@@ -6,7 +6,7 @@
 #include <cstring>
 
 // Days of February in year (Gregorian), 28 or 29; any sign of year.
-int rn(int year)
+static int rn(int year)
 {
 	return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 29 : 28;
 }

@@ -8,7 +8,7 @@
 #include <string>
 
 // s becomes the decimal text of n.
-void i2s(long long n, std::string &s)
+static void i2s(long long n, std::string &s)
 {
 	std::stringstream ss;
 	ss << n;
@@ -16,7 +16,7 @@ void i2s(long long n, std::string &s)
 }
 
 // True when no character of x's decimal text occurs in y's.
-bool check(long long x, long long y)
+static bool check(long long x, long long y)
 {
 	std::string a, b;
 	i2s(x, a);

@@ -8,7 +8,7 @@
 // The upside-down value of price minus price, or -1 when the tag cannot be
 // read.  Digits come in reverse order, 2 and 5 exchanged, 6 and 9 exchanged,
 // 0 1 8 as themselves.  A last digit 0 is the caller's concern.
-int turn(int price)
+static int turn(int price)
 {
 	// upside[d]: digit d turned over; -1 for one that reads as no digit.
 	const int upside[10] = {0, 1, 5, -1, -1, 2, 9, -1, 8, 6};

@@ -9,7 +9,7 @@
 
 // One record for each four-digit price, so filling can never overrun.
 // Zero at start: unfilled records have diff 0 and never make a pair.
-struct {
+static struct {
 	int price;   // 1000..9999
 	int flipped; // the price read upside down
 	int diff;    // flipped - price: below 0 the shop loses, above it earns
@@ -17,8 +17,10 @@ struct {
 
 // The price read upside down: digits in reverse order, 6 and 9 exchanged,
 // 0 1 2 5 8 as themselves.  0 when the tag cannot be read: a 3, 4 or 7, or
-// a last digit 0, which would lead the upside-down number.
-int fanzhuan(int price)
+// a last digit 0, which would lead the upside-down number.  A negative
+// price, which no tag shows, gives its digits reversed with the sign kept,
+// none of them turned or refused: -1961 gives -1691, -1234 gives -4321.
+static int fanzhuan(int price)
 {
 	if (price % 10 == 0)
 		return 0;
@@ -36,7 +38,7 @@ int fanzhuan(int price)
 	return digit[0] * 1000 + digit[1] * 100 + digit[2] * 10 + digit[3];
 }
 
-void solve()
+static void solve()
 {
 	// "赔200多的原价为": the true price of the one that loses 200-odd is;
 	// "，赚八百多的原价为": , the true price of the one that earns 800-odd is.

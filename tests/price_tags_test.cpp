@@ -55,6 +55,8 @@ TEST(Fanzhuan, ReadsATagUpsideDownOrGivesZero)
 		{1234, 0}, {3001, 0}, {1958, 8561}, {9088, 8806}, {1061, 1901},
 		// Below 1000 missing digits count as 0; above, only four are read.
 		{1, 1000}, {12, 2100}, {12581, 1852},
+		// A negative price keeps its sign, and no digit of it is turned.
+		{-1, -1000}, {-10, 0}, {-1961, -1691}, {-1234, -4321},
 	};
 	for (const auto &c : cases)
 		EXPECT_EQ(fanzhuan(c.price), c.flipped) << c.price;

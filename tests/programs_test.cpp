@@ -73,22 +73,28 @@ TEST_P(Program, IgnoresArgumentsStdinAndEnvironment)
 // A program whose one job is to print must not claim success when nothing
 // got out: it says why on stderr and exits 1.  Unbuffered, the write fails
 // within printf, and only the stream's error flag tells of it afterwards.
+// Standard output stays closed only where no library is preloaded, as
+// libfaketime is, to open a file first.
 TEST_P(Program, ReportsAnUnwritableStdoutAndExitsOne)
 {
 	const struct {
 		const char *shell, *prefix;
 		int error;
-	} cases[] = {{">&-", "", EBADF}, {">/dev/full", "", ENOSPC}, {">/dev/full", "stdbuf -o0", ENOSPC}};
+	} cases[] = {
+		{">&-", "env -u LD_PRELOAD", EBADF},
+		{">/dev/full", "", ENOSPC},
+		{">/dev/full", "stdbuf -o0", ENOSPC},
+	};
 	for (const auto &c : cases) {
 		struct stat full;
 		if (c.error == ENOSPC && (stat("/dev/full", &full) != 0 || !S_ISCHR(full.st_mode)))
 			GTEST_SKIP() << "/dev/full is not a character device here";
-		if (*c.prefix && *EMULATOR)
+		if (std::strstr(c.prefix, "stdbuf") && *EMULATOR)
 			GTEST_SKIP() << "stdbuf would unbuffer the emulator, not the program under it";
 		Outcome o = run(GetParam().name, c.shell, c.prefix);
 		EXPECT_EQ(o.err, std::string(GetParam().name) + ": write error: " +
-		                     std::strerror(c.error) + "\n") << c.prefix << c.shell;
-		EXPECT_EQ(o.status, 1) << c.prefix << c.shell;
+		                     std::strerror(c.error) + "\n") << c.prefix << " " << c.shell;
+		EXPECT_EQ(o.status, 1) << c.prefix << " " << c.shell;
 	}
 }
 

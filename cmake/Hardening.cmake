@@ -1,14 +1,12 @@
 # Hardened as distributions harden their packages, each flag only where the
-# compiler and the target take it.
-
-# The programs are position-independent executables, where the toolchain
-# can make them, in every build.
+# compiler and the target take it.  The programs are position-independent
+# executables, where the toolchain can make them, in every build.
 include(CheckPIESupported)
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 check_pie_supported()
 
 # A distribution's own build passes every other flag itself, and says so
-# with the build type None: then the project adds none of its own.
+# with the build type None.
 string(TOUPPER "${CMAKE_BUILD_TYPE}" build_type)
 if(build_type STREQUAL "NONE")
 	return()
@@ -17,11 +15,10 @@ endif()
 include(CheckCXXCompilerFlag)
 include(CheckLinkerFlag)
 
-# These come before the user's own flags, which can thus still turn any of
-# them off.  A flag that the compiler takes only with a warning that the
-# target does not support it (the stack protectors where the stack grows
-# upwards, say) does nothing, so warnings are errors for the check; the
-# compilers refuse control-flow enforcement outright but for x86.
+# Before the user's own flags, which can thus turn any of them off.  A flag
+# that the compiler takes with a warning that the target lacks it (a stack
+# protector where the stack grows upwards) does nothing, so warnings are
+# errors here; -fcf-protection is refused outright but for x86.
 set(hardening)
 foreach(flag -fstack-protector-strong -fstack-clash-protection -fcf-protection
 		-Wformat -Werror=format-security)
@@ -34,11 +31,11 @@ foreach(flag -fstack-protector-strong -fstack-clash-protection -fcf-protection
 endforeach()
 unset(CMAKE_REQUIRED_FLAGS)
 string(STRIP "${hardening}" hardening)
-set(RECKONINGS_HARDENING "${hardening}" CACHE INTERNAL "The hardening flags that the compiler takes")
+set(RECKONINGS_HARDENING "${hardening}" CACHE INTERNAL "The hardening flags the compiler takes")
 set(CMAKE_CXX_FLAGS "${hardening} ${CMAKE_CXX_FLAGS}")
 
-# Fortified libc calls need the optimizer, so only the configurations that
-# optimize get them, and only where the user has not chosen a level already.
+# Fortified libc calls need the optimizer: only the configurations that
+# optimize get them, where the user has not chosen a level already.
 foreach(config DEBUG RELEASE RELWITHDEBINFO MINSIZEREL)
 	if(CMAKE_CXX_FLAGS_${config} MATCHES "(^| )-O([1-3gsz]|fast)?( |$)" AND
 	   NOT "${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${config}}" MATCHES "_FORTIFY_SOURCE")

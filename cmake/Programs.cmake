@@ -1,9 +1,9 @@
 # add_program(NAME DIR [ENCODING ENC] [MANPAGE PAGE]): the program NAME from
-# DIR/NAME.cpp, built into bin/ of the build tree and installed into bin/.
-# Its manual page is man/NAME.1, or man/PAGE.1 where one page serves
-# several programs.  ENCODING names the encoding of its output when that is
-# not UTF-8 (or ASCII).  Every program is listed in the global property
-# RECKONINGS_PROGRAMS, as NAME, and in RECKONINGS_PAGES, as NAME:PAGE.
+# DIR/NAME.cpp, built into bin/ of the build tree and installed into bin/,
+# with its manual page man/NAME.1, or a link to man/PAGE.1 where that page
+# serves it too.  ENCODING is that of its output, where not UTF-8.  The
+# global property RECKONINGS_PROGRAMS lists the programs, and
+# RECKONINGS_ANSWERS each as ENC:PATH.
 function(add_program name dir)
 	cmake_parse_arguments(PARSE_ARGV 2 arg "" "ENCODING;MANPAGE" "")
 	add_executable(${name} ${dir}/${name}.cpp)
@@ -19,20 +19,25 @@ function(add_program name dir)
 				\"\$ENV{DESTDIR}\${bindir}/${name}\" COMMAND_ERROR_IS_FATAL ANY)
 		endif()")
 
+	set(page ${PROJECT_BINARY_DIR}/man/${name}.1)
+	if(arg_MANPAGE)
+		file(CREATE_LINK ${arg_MANPAGE}.1.gz ${page}.gz SYMBOLIC)
+	else()
+		configure_file(man/${name}.1.in ${page} @ONLY)
+		add_gzipped(${page})
+	endif()
+	install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 	if(NOT arg_ENCODING)
 		set(arg_ENCODING UTF-8)
 	endif()
-	if(NOT arg_MANPAGE)
-		set(arg_MANPAGE ${name})
-	endif()
 	set_property(GLOBAL APPEND PROPERTY RECKONINGS_PROGRAMS ${name})
-	set_property(GLOBAL APPEND PROPERTY RECKONINGS_PAGES ${name}:${arg_MANPAGE})
 	set_property(GLOBAL APPEND PROPERTY RECKONINGS_ANSWERS
 		"${arg_ENCODING}:$<TARGET_FILE:${name}>")
 endfunction()
 
-# add_gzipped(FILE): FILE.gz beside FILE, a file of the build tree, built
-# by default and compressed as Debian keeps manual pages and changelogs: at
+# add_gzipped(FILE): FILE.gz beside FILE, in the build tree, built by
+# default and compressed as Debian keeps manual pages and changelogs: at
 # the best level, with no name or time stamp in it.
 function(add_gzipped file)
 	add_custom_command(OUTPUT ${file}.gz

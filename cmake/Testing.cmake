@@ -1,7 +1,6 @@
-# The tests need GoogleTest; without it the programs still build.  Left to
-# itself, the configure builds the tests wherever GoogleTest is found and
-# says so where it is not, and asks again at every configure; the tests
-# asked for outright (-DBUILD_TESTING=ON) must have it.
+# The tests need GoogleTest; the programs build without it.  Left to
+# itself, each configure builds the tests where GoogleTest is found, and
+# says so where it is not; -DBUILD_TESTING=ON insists on them.
 find_package(GTest QUIET)
 if(NOT DEFINED CACHE{BUILD_TESTING})
 	set(BUILD_TESTING ${GTest_FOUND})
@@ -12,6 +11,5 @@ elseif(BUILD_TESTING AND NOT GTest_FOUND)
 	message(FATAL_ERROR "BUILD_TESTING is ON, but GoogleTest is not found "
 		"(on Debian, `bash tools/deps` installs it).")
 endif()
-# Tests only: CTest's dashboard targets (Nightly, Experimental and the
-# like) serve no purpose here.
+# Tests alone: no CTest dashboard targets (Nightly and the like).
 enable_testing()

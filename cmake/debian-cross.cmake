@@ -1,7 +1,7 @@
 # Toolchain for a cross build to the Debian architecture RECKONINGS_ARCH
-# with Debian's cross compiler, g++-TRIPLET.  What the build runs of its
-# own, the tests and the answers, runs under qemu's user emulation, named to
-# each command: nothing of the machine's own set-up (binfmt_misc) is used.
+# with Debian's cross compiler.  What the build runs itself, the tests and
+# the answers, runs under qemu's user emulation, named to each command, not
+# through the machine's binfmt_misc.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES RECKONINGS_ARCH)
 
 # dpkg knows each architecture's GNU triplet, processor and library folder.
@@ -9,6 +9,10 @@ foreach(var GNU_TYPE GNU_CPU MULTIARCH)
 	execute_process(COMMAND dpkg-architecture -A${RECKONINGS_ARCH} -qDEB_TARGET_${var}
 		OUTPUT_VARIABLE ${var} OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_SYSTEM_PROCESSOR ${GNU_CPU})
+set(CMAKE_CXX_COMPILER ${GNU_TYPE}-g++)
+
 # qemu names two processors its own way.
 set(qemu ${GNU_CPU})
 if(GNU_CPU STREQUAL "i686")
@@ -16,17 +20,11 @@ if(GNU_CPU STREQUAL "i686")
 elseif(GNU_CPU STREQUAL "powerpc64le")
 	set(qemu ppc64le)
 endif()
-
-set(CMAKE_SYSTEM_NAME Linux)
-set(CMAKE_SYSTEM_PROCESSOR ${GNU_CPU})
-set(CMAKE_CXX_COMPILER ${GNU_TYPE}-g++)
-
 # The target's C library from Debian's multiarch packages (libc6:ARCH)
-# serves everything, the iconv modules too; without them, the one that
-# comes with the cross compiler serves the programs.
+# serves everything, iconv modules too; else the cross compiler's serves
+# the programs.
 find_program(RECKONINGS_QEMU qemu-${qemu} REQUIRED)
-if(EXISTS /usr/lib/${MULTIARCH}/libc.so.6)
-	set(CMAKE_CROSSCOMPILING_EMULATOR ${RECKONINGS_QEMU})
-else()
-	set(CMAKE_CROSSCOMPILING_EMULATOR ${RECKONINGS_QEMU} -L /usr/${GNU_TYPE})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${RECKONINGS_QEMU})
+if(NOT EXISTS /usr/lib/${MULTIARCH}/libc.so.6)
+	list(APPEND CMAKE_CROSSCOMPILING_EMULATOR -L /usr/${GNU_TYPE})
 endif()

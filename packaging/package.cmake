@@ -1,11 +1,11 @@
-# Run by cpack, once it has installed the collection into the staging tree
-# CPACK_TEMPORARY_DIRECTORY: packs that tree as a Debian package and as a
-# .tar.gz, the same bytes whoever builds them and wherever: the tree's
-# modes are set whatever the umask, and every member is owned by root,
-# stamped with SOURCE_DATE_EPOCH (the newest release's date by default) and
-# stored in the order of its name.
+# Run by cpack once it has installed the collection into the staging tree
+# CPACK_TEMPORARY_DIRECTORY: packs it as a Debian package and a .tar.gz,
+# the same bytes for any builder: modes set whatever the umask, every
+# member owned by root, stamped with SOURCE_DATE_EPOCH (by default the
+# newest release's date) and stored in the order of its name.
 set(root ${CPACK_TEMPORARY_DIRECTORY})
 set(out ${CPACK_TOPLEVEL_DIRECTORY})
+string(REGEX REPLACE "^/" "" prefix ${CPACK_PACKAGING_INSTALL_PREFIX})
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
 	set(ENV{SOURCE_DATE_EPOCH} ${CPACK_RECKONINGS_EPOCH})
 endif()
@@ -14,18 +14,15 @@ if(NOT CPACK_RECKONINGS_ARCH)
 endif()
 set(ENV{DEB_HOST_ARCH} ${CPACK_RECKONINGS_ARCH})
 
-string(REGEX REPLACE "^/" "" prefix ${CPACK_PACKAGING_INSTALL_PREFIX})
-
 # run(COMMAND...): runs a command in ${out}, and stops cpack where it fails.
 function(run)
 	execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${out} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 
-# dpkg's own tools write the control file, as in a Debian package's build:
-# from debian/control, the changelog, and the libraries that the programs
-# need.  dpkg-shlibdeps takes the folder with a DEBIAN folder for the
-# package's tree; dpkg-gencontrol counts Installed-Size over the tree as it
-# installs, without one.
+# dpkg's tools write the control file, as in a Debian package's build, from
+# debian/control, the changelog and the libraries the programs need.
+# dpkg-shlibdeps takes the folder with a DEBIAN folder for the package's
+# tree; Installed-Size counts the tree as it installs, without one.
 file(COPY ${CPACK_RECKONINGS_CONTROL} DESTINATION ${out}/debian)
 file(GLOB programs ${root}/${prefix}/bin/*)
 file(MAKE_DIRECTORY ${root}/DEBIAN)
@@ -36,16 +33,18 @@ file(MAKE_DIRECTORY ${root}/DEBIAN)
 file(RENAME ${out}/control ${root}/DEBIAN/control)
 execute_process(COMMAND find ${prefix} -type f COMMAND env LC_ALL=C sort COMMAND xargs -d "\n" md5sum
 	WORKING_DIRECTORY ${root} OUTPUT_FILE ${root}/DEBIAN/md5sums COMMAND_ERROR_IS_FATAL ANY)
+
 run(chmod -R u=rwX,go=rX ${root})
 run(find ${root} -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +)
-# dpkg-deb names the package, and says so: "building package 'P' in './F'."
+# dpkg-deb names the package: "building package 'P' in 'FILE'."
 execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip -z9 --build ${root} ${out}
 	OUTPUT_VARIABLE built COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX REPLACE ".* in '([^']*)'.*" "\\1" deb "${built}")
 
 # The .tar.gz holds the same tree under a folder of the package's name.
+set(tgz ${CPACK_PACKAGE_FILE_NAME}.tar)
 run(tar -C ${root} --sort=name --format=gnu --owner=root:0 --group=root:0
 	--mtime=@$ENV{SOURCE_DATE_EPOCH} --transform=s|^${prefix}|${CPACK_PACKAGE_FILE_NAME}|S
-	-cf ${CPACK_PACKAGE_FILE_NAME}.tar ${prefix})
-run(gzip -9n ${CPACK_PACKAGE_FILE_NAME}.tar)
-set(CPACK_EXTERNAL_BUILT_PACKAGES ${deb} ${out}/${CPACK_PACKAGE_FILE_NAME}.tar.gz)
+	-cf ${tgz} ${prefix})
+run(gzip -9n ${tgz})
+set(CPACK_EXTERNAL_BUILT_PACKAGES ${deb} ${out}/${tgz}.gz)

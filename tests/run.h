@@ -5,13 +5,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
-#include <system_error>
 
 struct Outcome {
 	std::string out, err;
@@ -30,18 +29,14 @@ inline Outcome run(const std::string &name, const std::string &shell = "",
 	setenv("RECKONINGS_PROGRAM", ((dir ? dir : BINDIR) + ("/" + name)).c_str(), 1);
 	char err[] = "/tmp/reckonings-stderr.XXXXXX";
 	int fd = mkstemp(err);
-	if (fd < 0)
-		throw std::system_error(errno, std::generic_category(), err);
-	close(fd);
 	std::string command = "exec " + prefix + " " EMULATOR " \"$RECKONINGS_PROGRAM\" </dev/null 2>" +
 	                      err + " " + shell;
-	FILE *pipe = popen(command.c_str(), "r");
+	FILE *pipe = fd < 0 || close(fd) != 0 ? nullptr : popen(command.c_str(), "r");
 	if (!pipe)
-		throw std::system_error(errno, std::generic_category(), command);
+		throw std::runtime_error("cannot start " + command);
 	Outcome o;
-	char buf[4096];
-	for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
-		o.out.append(buf, n);
+	for (int c; (c = std::fgetc(pipe)) != EOF;)
+		o.out += char(c);
 	int ws = pclose(pipe);
 	o.status = WIFEXITED(ws) ? WEXITSTATUS(ws) : 128 + WTERMSIG(ws);
 	std::ostringstream said;

@@ -1,6 +1,6 @@
-# Hardened as distributions harden their packages, each flag only where the
-# compiler and the target take it.  The programs are position-independent
-# executables, where the toolchain can make them, in every build.
+# Hardened as distributions harden packages, each flag where the compiler
+# and target take it.  Every build makes position-independent executables,
+# where the toolchain can.
 include(CheckPIESupported)
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 check_pie_supported()
@@ -15,10 +15,10 @@ endif()
 include(CheckCXXCompilerFlag)
 include(CheckLinkerFlag)
 
-# Before the user's own flags, which can thus turn any of them off.  A flag
-# that the compiler takes with a warning that the target lacks it (a stack
-# protector where the stack grows upwards) does nothing, so warnings are
-# errors here; -fcf-protection is refused outright but for x86.
+# Before the user's flags, which can turn any off.  A flag taken with a
+# warning that the target lacks it (a stack protector where the stack grows
+# up) does nothing, so warnings are errors here; -fcf-protection is refused
+# outright but for x86.
 set(hardening)
 foreach(flag -fstack-protector-strong -fstack-clash-protection -fcf-protection
 		-Wformat -Werror=format-security)
@@ -31,7 +31,7 @@ foreach(flag -fstack-protector-strong -fstack-clash-protection -fcf-protection
 endforeach()
 unset(CMAKE_REQUIRED_FLAGS)
 string(STRIP "${hardening}" hardening)
-set(RECKONINGS_HARDENING "${hardening}" CACHE INTERNAL "The hardening flags the compiler takes")
+set(RECKONINGS_HARDENING "${hardening}" CACHE INTERNAL "Hardening flags")
 set(CMAKE_CXX_FLAGS "${hardening} ${CMAKE_CXX_FLAGS}")
 
 # Fortified libc calls need the optimizer: only the configurations that

@@ -1,9 +1,8 @@
-# add_program(NAME DIR [ENCODING ENC] [MANPAGE PAGE]): the program NAME from
-# DIR/NAME.cpp, built into bin/ of the build tree and installed into bin/,
-# with its manual page man/NAME.1, or a link to man/PAGE.1 where that page
-# serves it too.  ENCODING is that of its output, where not UTF-8.  The
-# global property RECKONINGS_PROGRAMS lists the programs, and
-# RECKONINGS_ANSWERS each as ENC:PATH.
+# add_program(NAME DIR [ENCODING ENC] [MANPAGE PAGE]): the program NAME of
+# DIR/NAME.cpp, built into bin/ and installed into bin/ with its manual page
+# man/NAME.1, or a link to man/PAGE.1 that serves it too; ENC is its
+# output's, if not UTF-8.  Global properties list each program: as NAME in
+# RECKONINGS_PROGRAMS, as ENC:PATH in RECKONINGS_ANSWERS.
 function(add_program name dir)
 	cmake_parse_arguments(PARSE_ARGV 2 arg "" "ENCODING;MANPAGE" "")
 	add_executable(${name} ${dir}/${name}.cpp)
@@ -28,17 +27,14 @@ function(add_program name dir)
 	endif()
 	install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-	if(NOT arg_ENCODING)
-		set(arg_ENCODING UTF-8)
-	endif()
 	set_property(GLOBAL APPEND PROPERTY RECKONINGS_PROGRAMS ${name})
 	set_property(GLOBAL APPEND PROPERTY RECKONINGS_ANSWERS
 		"${arg_ENCODING}:$<TARGET_FILE:${name}>")
 endfunction()
 
-# add_gzipped(FILE): FILE.gz beside FILE, in the build tree, built by
-# default and compressed as Debian keeps manual pages and changelogs: at
-# the best level, with no name or time stamp in it.
+# add_gzipped(FILE): FILE.gz beside FILE, built by default, compressed as
+# Debian keeps pages and changelogs: at the best level, with no name or
+# time stamp.
 function(add_gzipped file)
 	add_custom_command(OUTPUT ${file}.gz
 		COMMAND gzip -9nkf ${file}

@@ -1,7 +1,6 @@
 # Toolchain for a cross build to the Debian architecture RECKONINGS_ARCH
-# with Debian's cross compiler.  What the build runs itself, the tests and
-# the answers, runs under qemu's user emulation, named to each command, not
-# through the machine's binfmt_misc.
+# with Debian's cross compiler.  The tests and answers run under qemu's user
+# emulation, named to each command, not through binfmt_misc.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES RECKONINGS_ARCH)
 
 # dpkg knows each architecture's GNU triplet, processor and library folder.
@@ -20,9 +19,8 @@ if(GNU_CPU STREQUAL "i686")
 elseif(GNU_CPU STREQUAL "powerpc64le")
 	set(qemu ppc64le)
 endif()
-# The target's C library from Debian's multiarch packages (libc6:ARCH)
-# serves everything, iconv modules too; else the cross compiler's serves
-# the programs.
+# The target's C library from Debian's multiarch libc6:ARCH serves all,
+# iconv modules too; else the cross compiler's serves the programs.
 find_program(RECKONINGS_QEMU qemu-${qemu} REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${RECKONINGS_QEMU})
 if(NOT EXISTS /usr/lib/${MULTIARCH}/libc.so.6)

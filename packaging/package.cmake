@@ -1,7 +1,6 @@
-# Run by cpack once it has installed the collection into the staging tree
-# CPACK_TEMPORARY_DIRECTORY: packs it as a Debian package and a .tar.gz,
-# the same bytes for any builder: modes set whatever the umask, every
-# member owned by root, stamped with SOURCE_DATE_EPOCH (by default the
+# Run by cpack on its staging tree: packs it as a Debian package and a
+# .tar.gz, the same bytes for any builder: modes set whatever the umask,
+# every member owned by root, stamped with SOURCE_DATE_EPOCH (by default the
 # newest release's date) and stored in the order of its name.
 set(root ${CPACK_TEMPORARY_DIRECTORY})
 set(out ${CPACK_TOPLEVEL_DIRECTORY})
@@ -14,15 +13,14 @@ if(NOT CPACK_RECKONINGS_ARCH)
 endif()
 set(ENV{DEB_HOST_ARCH} ${CPACK_RECKONINGS_ARCH})
 
-# run(COMMAND...): runs a command in ${out}, and stops cpack where it fails.
+# run(COMMAND...): runs it in ${out}; its failure stops cpack.
 function(run)
 	execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${out} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 
-# dpkg's tools write the control file, as in a Debian package's build, from
-# debian/control, the changelog and the libraries the programs need.
-# dpkg-shlibdeps takes the folder with a DEBIAN folder for the package's
-# tree; Installed-Size counts the tree as it installs, without one.
+# dpkg's tools write the control file from debian/control, the changelog
+# and the libraries that the programs need.  dpkg-shlibdeps looks for the
+# package's tree by its DEBIAN folder; Installed-Size counts it without.
 file(COPY ${CPACK_RECKONINGS_CONTROL} DESTINATION ${out}/debian)
 file(GLOB programs ${root}/${prefix}/bin/*)
 file(MAKE_DIRECTORY ${root}/DEBIAN)

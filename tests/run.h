@@ -1,5 +1,4 @@
-// Runs a program of the collection through the shell, as a user would, and
-// collects what it writes and how it exits.
+// Runs a program through the shell, as a user would.
 #pragma once
 
 #include <sys/wait.h>
@@ -8,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -17,11 +16,11 @@ struct Outcome {
 	int status = -1; // exit status, or 128 + signal
 };
 
-// Runs `exec PREFIX PROGRAM SHELL` in sh, standard input from /dev/null:
-// SHELL holds arguments and redirections in the shell's words (`-v ''`,
-// `<&-`, `>/dev/full`), PREFIX a command to run it under (`env -i`).
-// PROGRAM is `name` in $RECKONINGS_BINDIR where that is set (an installed
-// collection, say), else the build tree's, under a cross build's emulator.
+// Runs `exec PREFIX PROGRAM SHELL` in sh, stdin from /dev/null: SHELL is
+// arguments and redirections (`-v ''`, `<&-`, `>/dev/full`), PREFIX a
+// command to run it under (`env -i`).  PROGRAM is `name` in
+// $RECKONINGS_BINDIR where set (an installed collection), else the build
+// tree's, under a cross build's emulator.
 inline Outcome run(const std::string &name, const std::string &shell = "",
                    const std::string &prefix = "")
 {
@@ -39,9 +38,8 @@ inline Outcome run(const std::string &name, const std::string &shell = "",
 		o.out += char(c);
 	int ws = pclose(pipe);
 	o.status = WIFEXITED(ws) ? WEXITSTATUS(ws) : 128 + WTERMSIG(ws);
-	std::ostringstream said;
-	said << std::ifstream(err).rdbuf();
-	o.err = said.str();
+	std::ifstream said(err);
+	o.err.assign(std::istreambuf_iterator<char>(said), {});
 	unlink(err);
 	return o;
 }

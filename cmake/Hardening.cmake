@@ -5,8 +5,7 @@ include(CheckPIESupported)
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 check_pie_supported()
 
-# A distribution's own build passes every other flag itself, and says so
-# with the build type None.
+# A distribution's build (type None) passes every other flag itself.
 string(TOUPPER "${CMAKE_BUILD_TYPE}" build_type)
 if(build_type STREQUAL "NONE")
 	return()

@@ -1,7 +1,7 @@
-# Run by cpack on its staging tree: packs it as a Debian package and a
-# .tar.gz, the same bytes for any builder: modes set whatever the umask,
-# every member owned by root, stamped with SOURCE_DATE_EPOCH (by default the
-# newest release's date) and stored in the order of its name.
+# Run by cpack on its staging tree: packs it as a .deb and a .tar.gz, the
+# same bytes for any builder: modes set whatever the umask, each member
+# owned by root, stamped with SOURCE_DATE_EPOCH (by default the newest
+# release's date), stored in the order of its name.
 set(root ${CPACK_TEMPORARY_DIRECTORY})
 set(out ${CPACK_TOPLEVEL_DIRECTORY})
 string(REGEX REPLACE "^/" "" prefix ${CPACK_PACKAGING_INSTALL_PREFIX})

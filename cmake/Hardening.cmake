@@ -14,10 +14,9 @@ endif()
 include(CheckCXXCompilerFlag)
 include(CheckLinkerFlag)
 
-# Before the user's flags, which can turn any off.  A flag taken with a
-# warning that the target lacks it (a stack protector where the stack grows
-# up) does nothing, so warnings are errors here; -fcf-protection is refused
-# outright but for x86.
+# Before the user's flags, which can turn any off.  Warnings are errors
+# here: a flag taken with one (a stack protector where the stack grows up)
+# does nothing.
 set(hardening)
 foreach(flag -fstack-protector-strong -fstack-clash-protection -fcf-protection
 		-Wformat -Werror=format-security)

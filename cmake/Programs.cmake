@@ -1,8 +1,7 @@
 # add_program(NAME DIR [ENCODING ENC] [MANPAGE PAGE]): the program NAME of
-# DIR/NAME.cpp, built into bin/ and installed into bin/ with its manual page
-# man/NAME.1, or a link to man/PAGE.1 that serves it too; ENC is its
-# output's, if not UTF-8.  Global properties list each program: as NAME in
-# RECKONINGS_PROGRAMS, as ENC:PATH in RECKONINGS_ANSWERS.
+# DIR/NAME.cpp, built and installed into bin/ with its page man/NAME.1, or
+# a link to PAGE.1; ENC is its output's, if not UTF-8.  Global properties
+# list it: as NAME in RECKONINGS_PROGRAMS, as ENC:PATH in RECKONINGS_ANSWERS.
 function(add_program name dir)
 	cmake_parse_arguments(PARSE_ARGV 2 arg "" "ENCODING;MANPAGE" "")
 	add_executable(${name} ${dir}/${name}.cpp)
@@ -32,9 +31,8 @@ function(add_program name dir)
 		"${arg_ENCODING}:$<TARGET_FILE:${name}>")
 endfunction()
 
-# add_gzipped(FILE): FILE.gz beside FILE, built by default, compressed as
-# Debian keeps pages and changelogs: at the best level, with no name or
-# time stamp.
+# add_gzipped(FILE): FILE.gz beside FILE, built by default, as Debian keeps
+# pages and changelogs: at the best level, with no name or time stamp.
 function(add_gzipped file)
 	add_custom_command(OUTPUT ${file}.gz
 		COMMAND gzip -9nkf ${file}

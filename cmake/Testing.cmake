@@ -1,6 +1,5 @@
-# The tests need GoogleTest, the programs not.  Each configure builds the
-# tests where it is found, and says so where not; -DBUILD_TESTING=ON
-# insists on them.
+# The tests need GoogleTest, the programs not: the tests are built where
+# it is found, else configure says so; -DBUILD_TESTING=ON insists on them.
 find_package(GTest QUIET)
 if(NOT DEFINED CACHE{BUILD_TESTING})
 	set(BUILD_TESTING ${GTest_FOUND})

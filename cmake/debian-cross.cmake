@@ -1,6 +1,6 @@
 # Toolchain for a cross build to the Debian architecture RECKONINGS_ARCH
-# with Debian's cross compiler.  The tests and answers run under qemu's user
-# emulation, named to each command, not through binfmt_misc.
+# with Debian's cross compiler.  Tests and answers run under qemu's user
+# emulation, named in each command, not through binfmt_misc.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES RECKONINGS_ARCH)
 
 # dpkg knows each architecture's GNU triplet, processor and library folder.

@@ -1,7 +1,7 @@
 # Run by cpack on its staging tree: packs it as a .deb and a .tar.gz, the
-# same bytes for any builder: modes set whatever the umask, each member
-# owned by root, stamped with SOURCE_DATE_EPOCH (by default the newest
-# release's date), stored in the order of its name.
+# same bytes for any builder: modes set whatever the umask, owned by root,
+# stamped with SOURCE_DATE_EPOCH (else the newest release's date), members
+# in the order of their names.
 set(root ${CPACK_TEMPORARY_DIRECTORY})
 set(out ${CPACK_TOPLEVEL_DIRECTORY})
 string(REGEX REPLACE "^/" "" prefix ${CPACK_PACKAGING_INSTALL_PREFIX})
@@ -29,7 +29,9 @@ file(REMOVE_RECURSE ${root}/DEBIAN)
 run(dpkg-gencontrol -l${CPACK_RECKONINGS_CHANGELOG} -Tdebian/substvars -P${root} -O${out}/control)
 file(MAKE_DIRECTORY ${root}/DEBIAN)
 file(RENAME ${out}/control ${root}/DEBIAN/control)
-execute_process(COMMAND find ${prefix} -type f COMMAND env LC_ALL=C sort COMMAND xargs -d "\n" md5sum
+execute_process(COMMAND find ${prefix} -type f
+	COMMAND env LC_ALL=C sort
+	COMMAND xargs -d "\n" md5sum
 	WORKING_DIRECTORY ${root} OUTPUT_FILE ${root}/DEBIAN/md5sums COMMAND_ERROR_IS_FATAL ANY)
 
 run(chmod -R u=rwX,go=rX ${root})

@@ -17,10 +17,9 @@ struct Outcome {
 };
 
 // Runs `exec PREFIX PROGRAM SHELL` in sh, stdin from /dev/null: SHELL is
-// arguments and redirections (`-v ''`, `<&-`, `>/dev/full`), PREFIX a
-// command to run it under (`env -i`).  PROGRAM is `name` in
-// $RECKONINGS_BINDIR where set (an installed collection), else the build
-// tree's, under a cross build's emulator.
+// arguments and redirections (`<&-`, `>/dev/full`), PREFIX a command to run
+// it under (`env -i`).  PROGRAM is `name` in $RECKONINGS_BINDIR where set
+// (an installed collection), else the build tree's, under its emulator.
 inline Outcome run(const std::string &name, const std::string &shell = "",
                    const std::string &prefix = "")
 {

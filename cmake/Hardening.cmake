@@ -29,7 +29,6 @@ foreach(flag -fstack-protector-strong -fstack-clash-protection -fcf-protection
 endforeach()
 unset(CMAKE_REQUIRED_FLAGS)
 string(STRIP "${hardening}" hardening)
-set(RECKONINGS_HARDENING "${hardening}" CACHE INTERNAL "Hardening flags")
 set(CMAKE_CXX_FLAGS "${hardening} ${CMAKE_CXX_FLAGS}")
 
 # Fortified libc calls need the optimizer: only the configurations that

@@ -66,37 +66,52 @@ TEST_P(Program, IgnoresArgumentsStdinAndEnvironment)
 	for (const auto &how : launches) {
 		Outcome o = run(GetParam().name, how.shell, how.prefix);
 		EXPECT_EQ(o.out, GetParam().bytes) << how.shell << how.prefix;
+		EXPECT_EQ(o.err, "") << how.shell << how.prefix;
 		EXPECT_EQ(o.status, 0) << how.shell << how.prefix;
 	}
 }
 
 // A program whose one job is to print must not claim success when nothing
-// got out: it says why on stderr and exits 1.  Unbuffered, the write fails
-// within printf, and only the stream's error flag tells of it afterwards.
-// Standard output stays closed only where no library is preloaded, as
-// libfaketime is, to open a file first; AddressSanitizer lets stdbuf's
-// library come before its own only when told to.
-TEST_P(Program, ReportsAnUnwritableStdoutAndExitsOne)
+// got out: it says why on stderr and exits 1.
+void expect_write_error(const char *name, const std::string &shell, const std::string &prefix,
+                        int error)
 {
-	const struct {
-		const char *shell, *prefix;
-		int error;
-	} cases[] = {
-		{">&-", "env -u LD_PRELOAD", EBADF},
-		{">/dev/full", "", ENOSPC},
-		{">/dev/full", "env ASAN_OPTIONS=verify_asan_link_order=0 stdbuf -o0", ENOSPC},
-	};
-	for (const auto &c : cases) {
-		struct stat full;
-		if (c.error == ENOSPC && (stat("/dev/full", &full) != 0 || !S_ISCHR(full.st_mode)))
-			GTEST_SKIP() << "/dev/full is not a character device here";
-		if (std::strstr(c.prefix, "stdbuf") && *EMULATOR)
-			GTEST_SKIP() << "stdbuf would unbuffer the emulator, not the program under it";
-		Outcome o = run(GetParam().name, c.shell, c.prefix);
-		EXPECT_EQ(o.err, std::string(GetParam().name) + ": write error: " +
-		                     std::strerror(c.error) + "\n") << c.prefix << " " << c.shell;
-		EXPECT_EQ(o.status, 1) << c.prefix << " " << c.shell;
-	}
+	Outcome o = run(name, shell, prefix);
+	EXPECT_EQ(o.err, std::string(name) + ": write error: " + std::strerror(error) + "\n");
+	EXPECT_EQ(o.status, 1);
+}
+
+bool have_dev_full()
+{
+	struct stat full;
+	return stat("/dev/full", &full) == 0 && S_ISCHR(full.st_mode);
+}
+
+// Standard output stays closed only where no library is preloaded, as
+// libfaketime is, to open a file first.
+TEST_P(Program, ReportsAClosedStdoutAndExitsOne)
+{
+	expect_write_error(GetParam().name, ">&-", "env -u LD_PRELOAD", EBADF);
+}
+
+TEST_P(Program, ReportsAFullDeviceAndExitsOne)
+{
+	if (!have_dev_full())
+		GTEST_SKIP() << "/dev/full is not a character device here";
+	expect_write_error(GetParam().name, ">/dev/full", "", ENOSPC);
+}
+
+// Unbuffered, the write fails within printf, and only the stream's error
+// flag tells of it afterwards.  AddressSanitizer lets stdbuf's library come
+// before its own only when told to.
+TEST_P(Program, ReportsAnUnbufferedWriteErrorAndExitsOne)
+{
+	if (!have_dev_full())
+		GTEST_SKIP() << "/dev/full is not a character device here";
+	if (*EMULATOR)
+		GTEST_SKIP() << "stdbuf would unbuffer the emulator, not the program under it";
+	expect_write_error(GetParam().name, ">/dev/full",
+	                   "env ASAN_OPTIONS=verify_asan_link_order=0 stdbuf -o0", ENOSPC);
 }
 
 INSTANTIATE_TEST_SUITE_P(All, Program, testing::ValuesIn(answers),

@@ -8,7 +8,7 @@ function(add_program name dir)
 	set_target_properties(${name} PROPERTIES
 		RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 	install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-	# Stripped, a program keeps no note of the compiler that built it either.
+	# Stripped, a program keeps no note of its compiler either.
 	install(CODE "
 		if(CMAKE_INSTALL_DO_STRIP)
 			set(bindir \"${CMAKE_INSTALL_BINDIR}\")

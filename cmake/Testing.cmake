@@ -10,5 +10,5 @@ elseif(BUILD_TESTING AND NOT GTest_FOUND)
 	message(FATAL_ERROR "BUILD_TESTING is ON, but GoogleTest is not found "
 		"(on Debian, `bash tools/deps` installs it).")
 endif()
-# Tests alone: no CTest dashboard targets (Nightly and the like).
+# Tests alone, without CTest's dashboard targets.
 enable_testing()

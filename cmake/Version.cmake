@@ -1,6 +1,6 @@
 # CHANGELOG, in Debian's format, lists the releases, newest first: its
 # version (reckonings_version) and the day that pages and packages bear
-# (reckonings_date, YYYY-MM-DD; reckonings_epoch, seconds since 1970).
+# (reckonings_date, YYYY-MM-DD; reckonings_epoch, in Unix time).
 cmake_path(SET changelog NORMALIZE ${CMAKE_CURRENT_LIST_DIR}/../CHANGELOG)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
 

@@ -19,8 +19,8 @@ if(GNU_CPU STREQUAL "i686")
 elseif(GNU_CPU STREQUAL "powerpc64le")
 	set(qemu ppc64le)
 endif()
-# The target's C library from Debian's multiarch libc6:ARCH serves all,
-# iconv modules too; else the cross compiler's serves the programs.
+# Debian's multiarch libc6:ARCH serves all, iconv modules too; else the
+# cross compiler's C library serves the programs.
 find_program(RECKONINGS_QEMU qemu-${qemu} REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${RECKONINGS_QEMU})
 if(NOT EXISTS /usr/lib/${MULTIARCH}/libc.so.6)

@@ -18,9 +18,9 @@ function(run)
 	execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${out} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 
-# dpkg's tools write the control file from debian/control, the changelog
-# and the libraries that the programs need.  dpkg-shlibdeps looks for the
-# package's tree by its DEBIAN folder; Installed-Size counts it without.
+# dpkg's tools write the control file from the template, the changelog and
+# the programs' libraries.  dpkg-shlibdeps finds the package's tree by its
+# DEBIAN folder; Installed-Size counts it without.
 file(COPY ${CPACK_RECKONINGS_CONTROL} DESTINATION ${out}/debian)
 file(GLOB programs ${root}/${prefix}/bin/*)
 file(MAKE_DIRECTORY ${root}/DEBIAN)
@@ -41,7 +41,7 @@ execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip -z9 --build ${root} $
 	OUTPUT_VARIABLE built COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX REPLACE ".* in '([^']*)'.*" "\\1" deb "${built}")
 
-# The .tar.gz holds the same tree under a folder of the package's name.
+# The .tar.gz: the same tree, in a folder of the package's name.
 set(tgz ${CPACK_PACKAGE_FILE_NAME}.tar)
 run(tar -C ${root} --sort=name --format=gnu --owner=root:0 --group=root:0
 	--mtime=@$ENV{SOURCE_DATE_EPOCH} --transform=s|^${prefix}|${CPACK_PACKAGE_FILE_NAME}|S

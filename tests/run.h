@@ -1,4 +1,3 @@
-// Runs a program through the shell, as a user would.
 #pragma once
 
 #include <sys/wait.h>
@@ -16,10 +15,11 @@ struct Outcome {
 	int status = -1; // exit status, or 128 + signal
 };
 
-// Runs `exec PREFIX PROGRAM SHELL` in sh, stdin from /dev/null: SHELL is
-// arguments and redirections (`<&-`, `>/dev/full`), PREFIX a command to run
-// it under (`env -i`).  PROGRAM is `name` in $RECKONINGS_BINDIR where set
-// (an installed collection), else the build tree's, under its emulator.
+// Runs a program as a user would: `exec PREFIX PROGRAM SHELL` in sh, stdin
+// from /dev/null.  SHELL is arguments and redirections (`>/dev/full`),
+// PREFIX a command to run it under (`env -i`).  PROGRAM is `name` in
+// $RECKONINGS_BINDIR where set (an installed collection), else the build
+// tree's, under its emulator.
 inline Outcome run(const std::string &name, const std::string &shell = "",
                    const std::string &prefix = "")
 {

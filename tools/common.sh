@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# Sourced by the scripts: fail names the script; $tmp, even made read-only,
+# Sourced by the scripts: fail names the script; $tmp, even if read-only,
 # goes when it exits.
 me=${0##*/}
 fail() {

@@ -1,6 +1,6 @@
 # Hardened as distributions harden packages, each flag where the compiler
-# and target take it.  Every build makes position-independent executables,
-# where the toolchain can.
+# and target take it.  Every build makes position-independent executables
+# where it can.
 include(CheckPIESupported)
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 check_pie_supported()
@@ -31,8 +31,8 @@ unset(CMAKE_REQUIRED_FLAGS)
 string(STRIP "${hardening}" hardening)
 set(CMAKE_CXX_FLAGS "${hardening} ${CMAKE_CXX_FLAGS}")
 
-# Fortified libc calls need the optimizer: only the configurations that
-# optimize get them, where the user has not chosen a level already.
+# Fortified libc calls need the optimizer: only optimizing configurations
+# get them, where the user has not chosen a level already.
 foreach(config DEBUG RELEASE RELWITHDEBINFO MINSIZEREL)
 	if(CMAKE_CXX_FLAGS_${config} MATCHES "(^| )-O([1-3gsz]|fast)?( |$)" AND
 	   NOT "${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${config}}" MATCHES "_FORTIFY_SOURCE")

@@ -7,7 +7,7 @@ fail() {
 	exit 1
 }
 tmp=$(mktemp -d)
-trap 'chmod -R u+w "$tmp" && rm -rf "$tmp"' EXIT
+trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
 
 # logged LOG COMMAND...: runs COMMAND, its output added to LOG; where it
 # fails, shows LOG and fails.

@@ -36,10 +36,11 @@ execute_process(COMMAND find ${prefix} -type f
 
 run(chmod -R u=rwX,go=rX ${root})
 run(find ${root} -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +)
-# dpkg-deb names the package: "building package 'P' in 'FILE'."
-execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip -z9 --build ${root} ${out}
-	OUTPUT_VARIABLE built COMMAND_ERROR_IS_FATAL ANY)
-string(REGEX REPLACE ".* in '([^']*)'.*" "\\1" deb "${built}")
+# dpkg-deb names the package, in a folder of its own.
+file(REMOVE_RECURSE ${out}/deb)
+file(MAKE_DIRECTORY ${out}/deb)
+run(dpkg-deb --root-owner-group -Zgzip -z9 --build ${root} ${out}/deb)
+file(GLOB deb ${out}/deb/*.deb)
 
 # The .tar.gz: the same tree, in a folder of the package's name.
 set(tgz ${CPACK_PACKAGE_FILE_NAME}.tar)

@@ -6,13 +6,10 @@ if(PO4A)
 	file(GLOB po ${PROJECT_SOURCE_DIR}/man/po/*)
 	set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS man/po4a.cfg ${po})
 	file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/man)
-	# --force: each configure judges every page, even one it made before.
+	# --force: each configure judges every page, even one it made before; a
+	# page not wholly translated it does not make, or removes.
 	execute_process(COMMAND ${PO4A} --no-update --force --destdir ${PROJECT_BINARY_DIR}/man
-		po4a.cfg WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}/man COMMAND_ERROR_IS_FATAL ANY
-		OUTPUT_VARIABLE said ECHO_OUTPUT_VARIABLE)
-	if(said MATCHES "Discard")
-		message(FATAL_ERROR "Bring man/po up to date, as CONTRIBUTING.md says.")
-	endif()
+		po4a.cfg WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}/man COMMAND_ERROR_IS_FATAL ANY)
 else()
 	message(NOTICE "Chinese manual pages left out: no po4a "
 		"(on Debian, `bash tools/deps` installs it).")
@@ -30,6 +27,10 @@ function(add_page page section)
 		endif()
 		if(ARGC GREATER 2)
 			file(CREATE_LINK ${ARGV2}.${section}.gz ${out}.gz SYMBOLIC)
+		elseif(NOT EXISTS ${template})
+			message(FATAL_ERROR "po4a made no ${lang}${page}.${section}: a sentence of "
+				"man/${page}.${section}.in has no translation, or an old one. Bring man/po "
+				"up to date, as CONTRIBUTING.md says.")
 		else()
 			set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${template})
 			file(READ ${template} text)

@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <ostream>
 
@@ -45,12 +47,21 @@ const Answer answers[] = {
 
 class Program : public testing::TestWithParam<Answer> {};
 
+// Through a pipe, and into a regular file.
 TEST_P(Program, WritesExactlyItsAnswerAndExitsZero)
 {
-	Outcome o = run(GetParam().name);
-	EXPECT_EQ(o.out, GetParam().bytes);
-	EXPECT_EQ(o.err, "");
-	EXPECT_EQ(o.status, 0);
+	char file[] = "/tmp/reckonings-stdout.XXXXXX";
+	int fd = mkstemp(file);
+	ASSERT_TRUE(fd >= 0 && close(fd) == 0);
+	Outcome piped = run(GetParam().name), filed = run(GetParam().name, std::string(">") + file);
+	std::ifstream written(file, std::ios::binary);
+	filed.out.assign(std::istreambuf_iterator<char>(written), {});
+	unlink(file);
+	for (const Outcome &o : {piped, filed}) {
+		EXPECT_EQ(o.out, GetParam().bytes);
+		EXPECT_EQ(o.err, "");
+		EXPECT_EQ(o.status, 0);
+	}
 }
 
 TEST_P(Program, IgnoresArgumentsStdinAndEnvironment)
@@ -92,6 +103,20 @@ bool have_dev_full()
 TEST_P(Program, ReportsAClosedStdoutAndExitsOne)
 {
 	expect_write_error(GetParam().name, ">&-", "env -u LD_PRELOAD", EBADF);
+}
+
+// A reader that has gone, with SIGPIPE ignored (as some supervisors leave
+// it): the write fails with EPIPE rather than ending the program.
+TEST_P(Program, ReportsAGoneReaderAndExitsOne)
+{
+	int fds[2];
+	ASSERT_EQ(pipe(fds), 0);
+	ASSERT_LT(fds[1], 10) << "the shell's redirections take one digit";
+	close(fds[0]);
+	auto was = signal(SIGPIPE, SIG_IGN);
+	expect_write_error(GetParam().name, ">&" + std::to_string(fds[1]), "", EPIPE);
+	signal(SIGPIPE, was);
+	close(fds[1]);
 }
 
 TEST_P(Program, ReportsAFullDeviceAndExitsOne)

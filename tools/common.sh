@@ -38,3 +38,7 @@ logged() {
 presets() {
 	cmake -S "${BASH_SOURCE[0]%/*}/.." --list-presets=workflow | sed -n 's/^ *"\(.*\)"$/\1/p'
 }
+
+# What a configure's cache says it left out for want of a tool: once deps
+# has installed as root, nothing.
+export left_out='^(PO4A|TOOL_[^:]+):FILEPATH=.*-NOTFOUND$'

@@ -11,9 +11,7 @@ exits=(remove_tmp)
 run_exits() {
 	local status=$? f
 	set +e
-	for f in "${exits[@]}"; do
-		"$f" "$status"
-	done
+	for f in "${exits[@]}"; do "$f" "$status"; done
 }
 remove_tmp() {
 	chmod -R u+w "$tmp"

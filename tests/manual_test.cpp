@@ -3,13 +3,16 @@
 // each translated sentence keeps the numbers of its English one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -25,47 +28,147 @@ std::string output_of(const std::string &command)
 	return out;
 }
 
-// A page as man shows it, a line each.
+// A page as man shows it, a line each, so wide that no paragraph wraps.
 std::vector<std::string> shown(const std::string &page)
 {
 	std::vector<std::string> lines;
-	std::string text = output_of("LC_ALL=C.UTF-8 MANWIDTH=80 MAN_DISABLE_SECCOMP=1 man -l '" +
+	std::string text = output_of("LC_ALL=C.UTF-8 MANWIDTH=1000 MAN_DISABLE_SECCOMP=1 man -l '" +
 	                             page + "' 2>/dev/null");
 	for (size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
 		lines.push_back(text.substr(at, end - at));
 	return lines;
 }
 
-// A section's text starts 7 columns in; its heading, at the margin.
-const std::string indent(7, ' ');
+// Each heading of a page (a line at the margin) and the lines under it, the
+// indent that groff gives a section's text (7 columns, or 5 in groff 1.24)
+// taken off.
+std::map<std::string, std::vector<std::string>> sections(const std::vector<std::string> &lines)
+{
+	std::map<std::string, std::vector<std::string>> all;
+	std::vector<std::string> *text = nullptr;
+	for (const std::string &line : lines) {
+		if (!line.empty() && line[0] != ' ')
+			text = &all[line];
+		else if (text)
+			text->push_back(line);
+	}
+	for (auto &[heading, text] : all) {
+		size_t indent = std::string::npos;
+		for (const std::string &line : text)
+			if (!line.empty())
+				indent = std::min(indent, line.find_first_not_of(' '));
+		for (std::string &line : text)
+			line.erase(0, std::min(indent, line.size()));
+	}
+	return all;
+}
 
+// Each language's names of the sections that every program's page has, and
+// the words in which its OUTPUT states facts of the bytes written.
+const struct Language {
+	const char *dir; // under MANDIR
+	std::vector<std::string> headings; // ... OUTPUT is the fourth, EXAMPLES the sixth
+	const char *no_line_feed, *line_feed, *lines, *bytes;
+	std::vector<std::string> numerals; // one to nine
+} languages[] = {
+	{"", {"NAME", "SYNOPSIS", "DESCRIPTION", "OUTPUT", "EXIT STATUS", "EXAMPLES", "SEE ALSO"},
+	 "no line feed", "line feed|line of its own", "\\b([a-z]+) lines", "([0-9]+) bytes",
+	 {"one", "two", "three", "four", "five", "six", "seven", "eight", "nine"}},
+	{"zh_CN/", {"名称", "概述", "描述", "输出", "退出状态", "示例", "参见"},
+	 "没有换行符", "换行符|各占一行", "共(.{3})行", "([0-9]+)字节",
+	 {"一", "二", "三", "四", "五", "六", "七", "八", "九"}},
+};
+
+// Every page that each language has, with the program it is for ("" for
+// the overview): eight programs' and the overview, where any.
+std::vector<std::tuple<std::string, std::string, const Language *>> pages()
+{
+	std::vector<std::tuple<std::string, std::string, const Language *>> all;
+	for (const Language &language : languages) {
+		std::filesystem::path dir = MANDIR "/" + std::string(language.dir);
+		if (!std::filesystem::exists(dir))
+			continue;
+		size_t before = all.size();
+		for (const auto &entry : std::filesystem::directory_iterator(dir)) {
+			std::string ext = entry.path().extension();
+			if (ext == ".1" || ext == ".7")
+				all.emplace_back(entry.path(), ext == ".1" ? entry.path().stem() : "",
+				                 &language);
+		}
+		EXPECT_EQ(all.size() - before, 9u) << dir;
+	}
+	return all;
+}
+
+std::string bindir()
+{
+	const char *dir = std::getenv("RECKONINGS_BINDIR");
+	return dir ? dir : BINDIR;
+}
+
+// A command is shown after "$ ", each further line of it after "> "; its
+// output follows, up to a blank line or the next command.
 TEST(Manual, EachExampleCommandPrintsWhatItsPageShows)
 {
 	if (*EMULATOR || output_of("command -v man").empty())
 		GTEST_SKIP() << "needs man, and programs that run here";
-	const char *dir = std::getenv("RECKONINGS_BINDIR");
-	for (const auto &entry : std::filesystem::recursive_directory_iterator(MANDIR)) {
-		std::string page = entry.path(), ext = entry.path().extension();
-		if (ext != ".1" && ext != ".7")
-			continue;
+	for (const auto &[page, program, language] : pages()) {
+		std::vector<std::string> lines = sections(shown(page))[language->headings[5]];
 		int examples = 0;
-		bool in_examples = false;
-		std::vector<std::string> lines = shown(page);
 		for (size_t i = 0; i < lines.size(); ++i) {
-			if (!lines[i].empty() && lines[i][0] != ' ')
-				in_examples = lines[i] == "EXAMPLES" || lines[i] == "示例";
-			if (!in_examples || lines[i].compare(0, 9, indent + "$ ") != 0)
+			if (lines[i].compare(0, 2, "$ ") != 0)
 				continue;
-			std::string expected;
-			for (size_t j = i + 1; j < lines.size() && !lines[j].empty() &&
-			                       lines[j].compare(0, 9, indent + "$ ") != 0; ++j)
-				expected += lines[j].substr(indent.size()) + "\n";
-			EXPECT_EQ(output_of("PATH=\"" + std::string(dir ? dir : BINDIR) + ":$PATH\"; " +
-			                    lines[i].substr(9)), expected)
-			        << page << ", line " << i + 1 << ": " << lines[i];
+			std::string command = lines[i].substr(2), expected;
+			while (i + 1 < lines.size() && lines[i + 1].compare(0, 2, "> ") == 0)
+				command += "\n" + lines[++i].substr(2);
+			for (size_t j = i + 1;
+			     j < lines.size() && !lines[j].empty() && lines[j].compare(0, 2, "$ ") != 0; ++j)
+				expected += lines[j] + "\n";
+			// A page shows no blank at the end of a line.
+			std::string out = output_of("PATH=\"" + bindir() + ":$PATH\"; " + command);
+			EXPECT_EQ(std::regex_replace(out, std::regex(" +\n"), "\n"), expected)
+			        << page << ": " << command;
 			++examples;
 		}
-		EXPECT_TRUE(examples > 0 || ext == ".7") << page << " shows no command to run";
+		EXPECT_GT(examples, 0) << page << " shows no command to run";
+	}
+}
+
+// A program's page has every section, and the facts its OUTPUT states hold:
+// a line feed or none at the end, a count of lines or of bytes, ASCII alone.
+TEST(Manual, EachProgramsPageHasItsSectionsAndStatesItsOutputTruly)
+{
+	if (*EMULATOR || output_of("command -v man").empty())
+		GTEST_SKIP() << "needs man, and programs that run here";
+	for (const auto &[page, program, language] : pages()) {
+		if (program.empty())
+			continue;
+		auto all = sections(shown(page));
+		for (const std::string &heading : language->headings)
+			EXPECT_EQ(all.count(heading), 1u) << page << " has no " << heading;
+		std::string said, out = output_of("'" + bindir() + "/" + program + "'");
+		for (const std::string &line : all[language->headings[3]])
+			said += line + "\n";
+		std::smatch m;
+		if (std::regex_search(said, std::regex(language->no_line_feed))) {
+			EXPECT_EQ(out.find('\n'), std::string::npos) << page;
+		} else if (std::regex_search(said, std::regex(language->line_feed))) {
+			EXPECT_EQ(out.back(), '\n') << page;
+		} else {
+			ADD_FAILURE() << page << " says nothing of how its output ends";
+		}
+		if (std::regex_search(said, m, std::regex(language->lines))) {
+			auto n = std::find(language->numerals.begin(), language->numerals.end(), m[1]);
+			EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), n - language->numerals.begin() + 1)
+			        << page << ": " << m[0];
+		}
+		if (std::regex_search(said, m, std::regex(language->bytes))) {
+			EXPECT_EQ(std::to_string(out.size()), m[1]) << page << ": " << m[0];
+		}
+		if (said.find("ASCII") != std::string::npos) {
+			EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](char c) { return c > 0; }))
+			        << page << ": " << out;
+		}
 	}
 }
 
@@ -106,13 +209,25 @@ std::set<std::string> numbers(const std::string &text)
 	return found;
 }
 
-TEST(Manual, EachTranslationKeepsTheNumbersOfItsSentence)
+// A translation may equal its English only where that is code, a name or a
+// number: an example (a command and its output), or text none of whose
+// Latin words stands beside another as prose does, names being bold or
+// italic (B<...>, I<...>) or joined by hyphens (DAY-STEP).
+bool prose(const std::string &text)
+{
+	std::string names = std::regex_replace(text, std::regex("[BI]<[^>]*>"), "");
+	return text.compare(0, 2, "$ ") != 0 &&
+	       std::regex_search(names, std::regex("(^|[ (])[A-Za-z]{2,}[,.;:]? [A-Za-z]{2,}([ ,.;:)]|$)"));
+}
+
+TEST(Manual, EachTranslationIsChineseAndKeepsTheNumbersOfItsSentence)
 {
 	int translated = 0;
 	for (const auto &[english, chinese] : entries(SOURCE_DIR "/man/po/zh_CN.po")) {
 		if (english.empty() || chinese.empty())
 			continue;
 		EXPECT_EQ(numbers(english), numbers(chinese)) << english << "\n" << chinese;
+		EXPECT_FALSE(chinese == english && prose(english)) << "left in English: " << english;
 		++translated;
 	}
 	EXPECT_GE(translated, 100);

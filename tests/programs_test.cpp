@@ -9,9 +9,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <csignal>
 #include <cstring>
 #include <ostream>
+#include <regex>
 
 namespace {
 
@@ -64,21 +66,38 @@ TEST_P(Program, WritesExactlyItsAnswerAndExitsZero)
 	}
 }
 
-TEST_P(Program, IgnoresArgumentsStdinAndEnvironment)
+// Launched with arguments, without stdin, in locales that change what C's
+// formatted output may do (a GB charset, Turkish case rules, a decimal
+// comma), with no environment, and with stdout on a terminal: script's
+// pseudo-terminal, the program in its quotes, where each line feed becomes
+// CR LF.  The tests' fixture makes the locales in LOCALES, as a user can.
+TEST_P(Program, IgnoresArgumentsStdinLocaleAndTerminal)
 {
 	const struct {
-		const char *shell, *prefix;
+		const char *shell, *prefix, *locale;
 	} launches[] = {
-		{"--help -v 8113 ''", ""},
-		{"<&-", ""},
-		{"", "env LANG=zh_CN.GBK LC_ALL=zh_CN.GB18030"},
-		{"", "env -i"},
+		{"--help -v 8113 ''", "", ""},
+		{"<&-", "", ""},
+		{"", "env LC_ALL=zh_CN.GBK", "zh_CN.GBK"},
+		{"", "env LC_ALL=tr_TR.UTF-8", "tr_TR.UTF-8"},
+		{"", "env LC_ALL=de_DE.UTF-8", "de_DE.UTF-8"},
+		{"", "env -i", ""},
+		{"' /dev/null </dev/null", "script -qec '", ""},
 	};
+	setenv("LOCPATH", LOCALES, 1);
 	for (const auto &how : launches) {
+		if (*how.locale) {
+			locale_t made = newlocale(LC_ALL_MASK, how.locale, nullptr);
+			ASSERT_TRUE(made) << how.locale << " is not in " LOCALES;
+			freelocale(made);
+		}
+		std::string bytes = GetParam().bytes;
+		if (*how.shell == '\'')
+			bytes = std::regex_replace(bytes, std::regex("\n"), "\r\n");
 		Outcome o = run(GetParam().name, how.shell, how.prefix);
-		EXPECT_EQ(o.out, GetParam().bytes) << how.shell << how.prefix;
-		EXPECT_EQ(o.err, "") << how.shell << how.prefix;
-		EXPECT_EQ(o.status, 0) << how.shell << how.prefix;
+		EXPECT_EQ(o.out, bytes) << how.prefix << how.shell;
+		EXPECT_EQ(o.err, "") << how.prefix << how.shell;
+		EXPECT_EQ(o.status, 0) << how.prefix << how.shell;
 	}
 }
 

@@ -20,8 +20,9 @@ endfunction()
 
 # dpkg's tools write the control file from the template, the changelog and
 # the programs' libraries.  dpkg-shlibdeps finds the package's tree by its
-# DEBIAN folder; Installed-Size counts it without.
-file(COPY ${CPACK_RECKONINGS_CONTROL} DESTINATION ${out}/debian)
+# DEBIAN folder; Installed-Size counts it without.  The template is copied
+# writable, whatever the source release's modes.
+file(COPY ${CPACK_RECKONINGS_CONTROL} DESTINATION ${out}/debian NO_SOURCE_PERMISSIONS)
 file(GLOB programs ${root}/${prefix}/bin/*)
 file(MAKE_DIRECTORY ${root}/DEBIAN)
 run(dpkg-shlibdeps -Tdebian/substvars ${programs})

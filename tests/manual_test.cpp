@@ -28,12 +28,13 @@ std::string output_of(const std::string &command)
 	return out;
 }
 
-// A page as man shows it, a line each, so wide that no paragraph wraps.
-std::vector<std::string> shown(const std::string &page)
+// A page as man shows it, a line each, by default so wide that no
+// paragraph wraps.
+std::vector<std::string> shown(const std::string &page, int width = 1000)
 {
 	std::vector<std::string> lines;
-	std::string text = output_of("LC_ALL=C.UTF-8 MANWIDTH=1000 MAN_DISABLE_SECCOMP=1 man -l '" +
-	                             page + "' 2>/dev/null");
+	std::string text = output_of("LC_ALL=C.UTF-8 MANWIDTH=" + std::to_string(width) +
+	                             " MAN_DISABLE_SECCOMP=1 man -l '" + page + "' 2>/dev/null");
 	for (size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
 		lines.push_back(text.substr(at, end - at));
 	return lines;
@@ -169,6 +170,55 @@ TEST(Manual, EachProgramsPageHasItsSectionsAndStatesItsOutputTruly)
 			EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](char c) { return c > 0; }))
 			        << page << ": " << out;
 		}
+	}
+}
+
+// The columns that UTF-8 text takes on a Chinese terminal, where every
+// character beyond ASCII is two columns wide (“, ” and × are, there).
+size_t columns(const std::string &text)
+{
+	size_t n = 0;
+	for (unsigned char c : text)
+		n += c < 0x80 ? 1 : c >= 0xc0 ? 2 : 0;
+	return n;
+}
+
+// A Chinese page on a Chinese terminal: no line wider than the terminal, no
+// Latin word hyphenated, and its filled lines full.  A line is ragged that
+// ends 8 or more columns short of the title line's width where the next
+// line of its paragraph could have begun: its first character, or Latin
+// word, would have fitted.  None may be at 80 columns, 4 in all pages at 60.
+TEST(Manual, ChinesePagesFillTheirLinesToTheMargin)
+{
+	for (int width : {80, 60}) {
+		int ragged = 0;
+		std::string which;
+		for (const auto &[page, program, language] : pages()) {
+			std::vector<std::string> lines = shown(page, width);
+			if (!*language->dir || lines.empty())
+				continue;
+			size_t margin = columns(lines[0]);
+			bool filled = false;
+			for (size_t i = 0; i < lines.size(); ++i) {
+				const std::string &line = lines[i], next = i + 1 < lines.size() ? lines[i + 1] : "";
+				EXPECT_LE(columns(line), size_t(width)) << page << " at " << width << ": " << line;
+				EXPECT_FALSE(std::regex_search(line, std::regex("[A-Za-z](-|‐)$")))
+				        << page << " at " << width << " hyphenates: " << line;
+				if (!line.empty() && line[0] != ' ')
+					filled = line != language->headings[1] && line != language->headings[5];
+				size_t indent = line.find_first_not_of(' ');
+				if (!filled || indent == std::string::npos || next.find_first_not_of(' ') != indent)
+					continue;
+				std::smatch first;
+				std::regex_search(next.begin() + indent, next.end(), first,
+				                  std::regex("^([A-Za-z0-9][!-~]*|[\\x80-\\xff][\\x80-\\xbf]*)"));
+				if (columns(line) + 8 <= margin && columns(line) + columns(first[0]) <= margin) {
+					which += page + ": " + line + "\n";
+					++ragged;
+				}
+			}
+		}
+		EXPECT_LE(ragged, width == 80 ? 0 : 4) << "ragged at " << width << ":\n" << which;
 	}
 }
 

@@ -217,7 +217,9 @@ TEST(Manual, ChinesePagesFillTheirLinesToTheMargin)
 				std::smatch first;
 				std::regex_search(next.begin() + indent, next.end(), first,
 				                  std::regex("^([A-Za-z0-9][!-~]*|[\\x80-\\xff][\\x80-\\xbf]*)"));
-				if (columns(line) + 8 <= margin && columns(line) + columns(first[0]) <= margin) {
+				// A Latin word would have needed its blank too.
+				size_t need = columns(first[0]) + !(first[0].str()[0] & 0x80);
+				if (columns(line) + 8 <= margin && columns(line) + need <= margin) {
 					which += page + ": " + line + "\n";
 					++ragged;
 				}

@@ -36,15 +36,6 @@ function(add_page page section)
 			file(READ ${template} text)
 			# po4a ends some requests with a blank.
 			string(REGEX REPLACE " +\n" "\n" text "${text}")
-			# A translation takes the page's glyph strings as its English does.
-			string(REGEX MATCHALL "\\\\\\*\\[[a-z]+\\]" strings "${text}")
-			list(SORT strings)
-			if(NOT lang)
-				set(english "${strings}")
-			elseif(NOT strings STREQUAL english)
-				message(FATAL_ERROR "${lang}${page}.${section} uses the strings ${strings}, "
-					"where the English page uses ${english}: translate them as strings.")
-			endif()
 			file(CONFIGURE OUTPUT ${out} CONTENT "${text}" @ONLY)
 			add_gzipped(${out})
 		endif()

@@ -285,6 +285,17 @@ bool prose(const std::string &text)
 	       std::regex_search(std::regex_replace(text, name, ""), two_words);
 }
 
+// The glyph strings that a text uses (\*[nian], \*[gain]): a translation
+// takes them as its English does, not written out.
+std::multiset<std::string> glyphs(const std::string &text)
+{
+	static const std::regex glyph("\\\\\\*\\[[a-z]+\\]");
+	std::multiset<std::string> found;
+	for (std::sregex_iterator i(text.begin(), text.end(), glyph), end; i != end; ++i)
+		found.insert(i->str());
+	return found;
+}
+
 TEST(Manual, EachTranslationIsChineseAndKeepsTheNumbersOfItsSentence)
 {
 	int translated = 0;
@@ -292,6 +303,7 @@ TEST(Manual, EachTranslationIsChineseAndKeepsTheNumbersOfItsSentence)
 		if (english.empty() || chinese.empty())
 			continue;
 		EXPECT_EQ(numbers(english), numbers(chinese)) << english << "\n" << chinese;
+		EXPECT_EQ(glyphs(english), glyphs(chinese)) << english << "\n" << chinese;
 		EXPECT_FALSE(chinese == english && prose(english)) << "left in English: " << english;
 		++translated;
 	}

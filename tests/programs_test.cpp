@@ -93,8 +93,10 @@ TEST_P(Program, IgnoresArgumentsStdinLocaleAndTerminal)
 			std::setlocale(LC_ALL, "C");
 		}
 		std::string bytes = GetParam().bytes, said = how.prefix + std::string(how.shell);
-		if (how.terminal)
-			bytes = std::regex_replace(bytes, std::regex("\n"), "\r\n"), said = "on a terminal";
+		if (how.terminal) {
+			bytes = std::regex_replace(bytes, std::regex("\n"), "\r\n");
+			said = "on a terminal";
+		}
 		Outcome o = run(GetParam().name, how.shell, how.prefix, how.terminal);
 		EXPECT_EQ(o.out, bytes) << said;
 		EXPECT_EQ(o.err, "") << said;

@@ -5,20 +5,11 @@ fail() {
 	echo "$me: $*" >&2
 	exit 1
 }
-# Each function in exits runs when the script exits, given its exit status,
-# whatever those before it return; the first removes $tmp, even read-only.
-exits=(remove_tmp)
-run_exits() {
-	local status=$? f
-	set +e
-	for f in "${exits[@]}"; do "$f" "$status"; done
-}
-remove_tmp() {
-	chmod -R u+w "$tmp"
-	rm -rf "$tmp"
-}
+# On exit, finish (which a script may define anew) is given the exit
+# status; then $tmp goes, even read-only.
+finish() { :; }
 tmp=$(mktemp -d)
-trap run_exits EXIT
+trap 'finish "$?"; chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
 
 # logged LOG COMMAND...: runs COMMAND, its output added to LOG; where it
 # fails, shows LOG and fails.
@@ -36,7 +27,3 @@ logged() {
 presets() {
 	cmake -S "${BASH_SOURCE[0]%/*}/.." --list-presets=workflow | sed -n 's/^ *"\(.*\)"$/\1/p'
 }
-
-# What a configure's cache says it left out for want of a tool: once deps
-# has installed as root, nothing.
-export left_out='^(PO4A|TOOL_[^:]+):FILEPATH=.*-NOTFOUND$'

@@ -13,12 +13,8 @@ set(CMAKE_SYSTEM_PROCESSOR ${GNU_CPU})
 set(CMAKE_CXX_COMPILER ${GNU_TYPE}-g++)
 
 # qemu names two processors its own way.
-set(qemu ${GNU_CPU})
-if(GNU_CPU STREQUAL "i686")
-	set(qemu i386)
-elseif(GNU_CPU STREQUAL "powerpc64le")
-	set(qemu ppc64le)
-endif()
+string(REGEX REPLACE "^i686$" "i386" qemu ${GNU_CPU})
+string(REPLACE "powerpc64le" "ppc64le" qemu ${qemu})
 # Debian's multiarch libc6:ARCH serves all, iconv modules too; else the
 # cross compiler's C library serves the programs.
 find_program(RECKONINGS_QEMU qemu-${qemu} REQUIRED)

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -203,11 +202,17 @@ std::vector<std::string> chinese_pages()
 	return chinese;
 }
 
+// UTF-8 text as characters, decoded here: a locale's tables may not read
+// on an emulated processor of the other byte order.
 std::wstring wide(const std::string &utf8)
 {
-	std::wstring text(utf8.size(), L'\0');
-	std::setlocale(LC_CTYPE, "C.UTF-8");
-	text.resize(std::mbstowcs(text.data(), utf8.c_str(), text.size()));
+	std::wstring text;
+	for (unsigned char c : utf8) {
+		if (c >= 0x80 && c < 0xc0 && !text.empty())
+			text.back() = text.back() << 6 | (c & 0x3f);
+		else
+			text += wchar_t(c < 0x80 ? c : c < 0xe0 ? c & 0x1f : c < 0xf0 ? c & 0x0f : c & 0x07);
+	}
 	return text;
 }
 

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <ostream>
 #include <regex>
+#include <vector>
 
 namespace {
 
@@ -66,41 +67,46 @@ TEST_P(Program, WritesExactlyItsAnswerAndExitsZero)
 	}
 }
 
-// Launched with arguments, without stdin, in locales that change what C's
-// formatted output may do (a GB charset, Turkish case rules, a decimal
-// comma), with no environment, and with stdout on a terminal, whose driver
-// turns each line feed into CR LF.  The tests' fixture makes the locales in
-// LOCALES, as a user can.
-TEST_P(Program, IgnoresArgumentsStdinLocaleAndTerminal)
+// Each launch (SHELL, PREFIX, stdout on a terminal or not, as run() takes
+// them) writes the answer's bytes, nothing on stderr, and exits 0.  A
+// terminal's driver turns each line feed into CR LF.
+struct Launch {
+	std::string shell, prefix = "";
+	bool terminal = false;
+};
+void expect_answer(const Answer &answer, const std::vector<Launch> &launches)
 {
-	const struct {
-		const char *shell, *prefix, *locale;
-		bool terminal;
-	} launches[] = {
-		{"--help -v 8113 ''", "", "", false},
-		{"<&-", "", "", false},
-		{"", "env LC_ALL=zh_CN.GBK", "zh_CN.GBK", false},
-		{"", "env LC_ALL=tr_TR.UTF-8", "tr_TR.UTF-8", false},
-		{"", "env LC_ALL=de_DE.UTF-8", "de_DE.UTF-8", false},
-		{"", "env -i", "", false},
-		{"", "", "", true},
-	};
-	setenv("LOCPATH", LOCALES, 1);
-	for (const auto &how : launches) {
-		// setlocale, as newlocale leaks its LOCPATH list in glibc 2.36.
-		if (*how.locale) {
-			ASSERT_TRUE(std::setlocale(LC_ALL, how.locale)) << how.locale << " is not in " LOCALES;
-			std::setlocale(LC_ALL, "C");
-		}
-		std::string bytes = GetParam().bytes, said = how.prefix + std::string(how.shell);
+	for (const Launch &how : launches) {
+		std::string bytes = answer.bytes, said = how.prefix + how.shell;
 		if (how.terminal) {
 			bytes = std::regex_replace(bytes, std::regex("\n"), "\r\n");
 			said = "on a terminal";
 		}
-		Outcome o = run(GetParam().name, how.shell, how.prefix, how.terminal);
+		Outcome o = run(answer.name, how.shell, how.prefix, how.terminal);
 		EXPECT_EQ(o.out, bytes) << said;
 		EXPECT_EQ(o.err, "") << said;
 		EXPECT_EQ(o.status, 0) << said;
+	}
+}
+
+// Launched with arguments, without stdin, with no environment, and with
+// stdout on a terminal.
+TEST_P(Program, IgnoresArgumentsStdinEnvironmentAndTerminal)
+{
+	expect_answer(GetParam(), {{"--help -v 8113 ''"}, {"<&-"}, {"", "env -i"}, {"", "", true}});
+}
+
+// In locales that change what C's formatted output may do: a GB charset,
+// Turkish case rules, a decimal comma.  The tests' fixture makes them in
+// LOCALES, as a user can.
+TEST_P(Program, IgnoresTheLocale)
+{
+	setenv("LOCPATH", LOCALES, 1);
+	for (std::string locale : {"zh_CN.GBK", "tr_TR.UTF-8", "de_DE.UTF-8"}) {
+		// setlocale, as newlocale leaks its LOCPATH list in glibc 2.36.
+		ASSERT_TRUE(std::setlocale(LC_ALL, locale.c_str())) << locale << " is not in " LOCALES;
+		std::setlocale(LC_ALL, "C");
+		expect_answer(GetParam(), {{"", "env LC_ALL=" + locale}});
 	}
 }
 

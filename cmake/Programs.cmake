@@ -8,14 +8,6 @@ function(add_program name dir)
 	set_target_properties(${name} PROPERTIES
 		RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 	install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-	# Stripped, a program keeps no note of its compiler either.
-	install(CODE "
-		if(CMAKE_INSTALL_DO_STRIP)
-			set(bindir \"${CMAKE_INSTALL_BINDIR}\")
-			cmake_path(ABSOLUTE_PATH bindir BASE_DIRECTORY \${CMAKE_INSTALL_PREFIX})
-			execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
-				\"\$ENV{DESTDIR}\${bindir}/${name}\" COMMAND_ERROR_IS_FATAL ANY)
-		endif()")
 	add_page(${name} 1 ${arg_MANPAGE})
 
 	set_property(GLOBAL APPEND PROPERTY RECKONINGS_PROGRAMS ${name})

@@ -1,17 +1,17 @@
-# CHANGELOG, in Debian's format, lists the releases, newest first: its
-# version (reckonings_version) and the day that pages and packages bear
-# (reckonings_date, YYYY-MM-DD; reckonings_epoch, in Unix time).
-cmake_path(SET changelog NORMALIZE ${CMAKE_CURRENT_LIST_DIR}/../CHANGELOG)
+# debian/changelog lists the releases, newest first: the upstream version of
+# the newest (reckonings_version, without a distribution's revision), and
+# the day that its signature line gives, which the pages bear
+# (reckonings_date, YYYY-MM-DD).
+set(changelog ${CMAKE_CURRENT_SOURCE_DIR}/debian/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
 
-file(STRINGS ${changelog} newest LIMIT_COUNT 1 REGEX "^reckonings \\(")
-string(REGEX REPLACE "^reckonings \\(([^)]+)\\).*" "\\1" reckonings_version "${newest}")
-file(STRINGS ${changelog} signed LIMIT_COUNT 1 REGEX "^ -- .*>  ")
-string(REGEX REPLACE "^ -- .*>  " "" released "${signed}")
-if(NOT reckonings_version OR NOT released)
-	message(FATAL_ERROR "CHANGELOG does not begin with a signed release entry")
+# An entry's first line, then its signature line: the newest entry's two
+# come first, or it is not signed.
+file(STRINGS ${changelog} lines REGEX "^([a-z0-9]| -- )" LIMIT_COUNT 2)
+if(NOT lines MATCHES "^[a-z0-9][^ ]* \\(([0-9]+:)?([^)]+)\\)[^\n]*; -- [^;]*>  ([^;]+)$")
+	message(FATAL_ERROR "debian/changelog does not begin with a signed release entry")
 endif()
-execute_process(COMMAND date -u -d "${released}" "+%s;%F"
-	OUTPUT_VARIABLE when OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-list(GET when 0 reckonings_epoch)
-list(GET when 1 reckonings_date)
+set(released ${CMAKE_MATCH_3})
+string(REGEX REPLACE "-[^-]*$" "" reckonings_version ${CMAKE_MATCH_2})
+execute_process(COMMAND date -u -d "${released}" +%F
+	OUTPUT_VARIABLE reckonings_date OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)

@@ -21,9 +21,3 @@ logged() {
 		fail "$* failed (its log above)"
 	fi
 }
-
-# presets: the workflow presets' names, a line each: the Debian
-# architectures that the cross builds are for.
-presets() {
-	cmake -S "${BASH_SOURCE[0]%/*}/.." --list-presets=workflow | sed -n 's/^ *"\(.*\)"$/\1/p'
-}
